@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace calc {
+
+enum class TextBox { TxtPeso, TxtAltezza, TxtFattore };
+
+// What the calculate command needs of the window: the text boxes' texts (UTF-8, read and
+// written whole) and the decimal separator of the user's locale for the result.
+class Form {
+public:
+    virtual ~Form() = default;
+    virtual std::string text(TextBox box) const = 0;
+    virtual void setText(TextBox box, std::string_view text) = 0;
+    virtual std::string decimalSeparator() const = 0;
+};
+
+} // namespace calc

@@ -1,0 +1,14 @@
+#include "runtime/message_box.h"
+
+#include "runtime/runtime_error.h"
+
+namespace runtime {
+
+MessageBoxRequest errorReport(const RuntimeError &error, std::string_view title)
+{
+    std::string prompt = "Errore di run-time '" + std::to_string(error.number()) + "':\n\n";
+    prompt += error.description();
+    return { std::move(prompt), std::string(title), buttons::Critical | buttons::OkOnly };
+}
+
+} // namespace runtime

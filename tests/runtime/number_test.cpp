@@ -1,0 +1,121 @@
+#include "runtime/number.h"
+#include "runtime/runtime_error.h"
+
+#include <charconv>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+
+using runtime::readNumber;
+
+struct Reading {
+    const char *name;
+    std::string text;
+    double expected;
+};
+
+void PrintTo(const Reading &row, std::ostream *os) { *os << row.name; }
+
+class NumberReading : public testing::TestWithParam<Reading> { };
+
+TEST_P(NumberReading, ReadsTheLeadingNumber)
+{
+    const Reading &row = GetParam();
+    const double value = readNumber(row.text);
+    EXPECT_EQ(value, row.expected) << '"' << row.text << '"';
+    EXPECT_EQ(std::signbit(value), std::signbit(row.expected)) << '"' << row.text << '"';
+}
+
+INSTANTIATE_TEST_SUITE_P(Plain, NumberReading,
+    testing::Values(Reading { "integer", "70", 70 }, Reading { "decimal", "1.75", 1.75 },
+        Reading { "zero", "0", 0 }, Reading { "manyDecimals", "24.9000001", 24.9000001 },
+        Reading { "leadingZeros", "007.50", 7.5 }, Reading { "pointFirst", ".5", 0.5 },
+        Reading { "pointLast", "5.", 5 }),
+    [](const auto &info) { return info.param.name; });
+
+INSTANTIATE_TEST_SUITE_P(IgnoredBlanks, NumberReading,
+    testing::Values(Reading { "blankInsideDigits", " 7 0", 70 },
+        Reading { "tabAndLineFeed", "\t7\n0\t", 70 },
+        Reading { "blanksAroundPoint", "1 . 7 5", 1.75 },
+        Reading { "blankAfterSign", "- 7", -7 }, Reading { "onlyBlanks", "  \t\n ", 0 },
+        Reading { "carriageReturnIsNotIgnored", "\r5", 0 },
+        Reading { "noBreakSpaceIsNotIgnored", "\u00a070", 0 }),
+    [](const auto &info) { return info.param.name; });
+
+INSTANTIATE_TEST_SUITE_P(Sign, NumberReading,
+    testing::Values(Reading { "minus", "-70", -70 }, Reading { "plus", "+5", 5 },
+        Reading { "negativeZero", "-0", -0.0 }, Reading { "signAlone", "-", -0.0 },
+        Reading { "twoSigns", "--5", -0.0 }, Reading { "plusMinus", "+-5", 0 },
+        Reading { "minusInsideEndsTheNumber", "5-3", 5 }),
+    [](const auto &info) { return info.param.name; });
+
+INSTANTIATE_TEST_SUITE_P(LongestLeadingPart, NumberReading,
+    testing::Values(Reading { "commaEndsTheNumber", "1,75", 1 },
+        Reading { "secondPointEndsTheNumber", "1.7.5", 1.7 },
+        Reading { "unitAfterBlank", "70 kg", 70 }, Reading { "unitRightAfter", "70kg", 70 },
+        Reading { "empty", "", 0 }, Reading { "letters", "abc", 0 },
+        Reading { "unitFirst", "kg70", 0 }, Reading { "pointAlone", ".", 0 },
+        Reading { "fullwidthDigits", "\uff17\uff10", 0 }),
+    [](const auto &info) { return info.param.name; });
+
+INSTANTIATE_TEST_SUITE_P(Exponent, NumberReading,
+    testing::Values(Reading { "lowercase", "1e39", 1e39 },
+        Reading { "negativeExponent", "2.5E-3", 2.5e-3 },
+        Reading { "positiveExponent", "1E+3", 1000 },
+        Reading { "blanksInsideExponent", "1 e - 3", 1e-3 },
+        Reading { "noExponentDigits", "2e", 2 }, Reading { "signWithoutDigits", "2e+", 2 },
+        Reading { "letterAfterE", "2ex", 2 }, Reading { "pointEndsExponent", "1e3.5", 1000 },
+        Reading { "zeroWithHugeExponent", "0e999999999999999999999", 0 },
+        Reading { "dExponentIsNotRead", "1D3", 1 }, Reading { "hexIsNotRead", "&H10", 0 },
+        Reading { "octalIsNotRead", "&O7", 0 }, Reading { "cStyleHexIsNotRead", "0x10", 0 }),
+    [](const auto &info) { return info.param.name; });
+
+INSTANTIATE_TEST_SUITE_P(Range, NumberReading,
+    testing::Values(Reading { "largestDouble", "1.7976931348623157e308", 1.7976931348623157e308 },
+        Reading { "smallestSubnormal", "4.9406564584124654e-324", 4.9406564584124654e-324 },
+        Reading { "belowRangeReadsZero", "1e-400", 0 },
+        Reading { "belowRangeKeepsSign", "-1e-400", -0.0 },
+        Reading { "hugeNegativeExponent", "1e-999999999999999999999", 0 },
+        Reading { "manyLeadingFractionZeros", "0." + std::string(500, '0') + "1", 0 },
+        Reading { "manyTrailingZeros", "1" + std::string(300, '0') + "e-300", 1 }),
+    [](const auto &info) { return info.param.name; });
+
+TEST(NumberReadingRange, BeyondTheDoubleRangeIsOverflow)
+{
+    const std::string texts[] = { "1e309", "-1e309", "1" + std::string(400, '0'),
+        "1e999999999999999999999", "0.01e311", std::string(1000, '9') + "e-690" };
+    for (const std::string &text : texts) {
+        SCOPED_TRACE(text.substr(0, 40));
+        try {
+            readNumber(text);
+            ADD_FAILURE() << "no error";
+        } catch (const runtime::RuntimeError &error) {
+            EXPECT_EQ(error.code(), runtime::ErrorCode::Overflow);
+        }
+    }
+}
+
+// Past the digits it keeps, the reading must still round as the whole number would.
+TEST(NumberReadingRange, LongMantissasRoundAsTheWholeNumber)
+{
+    const std::string tie = "9007199254740993"; // 2^53 + 1, halfway between two doubles
+    const std::string texts[] = {
+        tie, // ties to even: down
+        tie + std::string(900, '0') + "1e-901", // just above the tie: up
+        tie + "." + std::string(900, '0') + "1",
+        std::string(1200, '7') + "e-1000",
+        "0." + std::string(300, '0') + std::string(900, '3'),
+    };
+    for (const std::string &text : texts) {
+        SCOPED_TRACE(text.substr(0, 40));
+        double expected = 0;
+        std::from_chars(text.data(), text.data() + text.size(), expected);
+        EXPECT_EQ(readNumber(text), expected);
+    }
+    EXPECT_EQ(readNumber(tie), 9007199254740992.0);
+    EXPECT_EQ(readNumber(tie + std::string(900, '0') + "1e-901"), 9007199254740994.0);
+}
+
+} // namespace
