@@ -1,0 +1,337 @@
+#include "runtime/message_box.h"
+#include "window/tellun.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+using window::Tellun;
+
+namespace {
+
+class RecordingMessages : public runtime::MessageBoxService {
+public:
+    void show(const runtime::MessageBoxRequest &request) override { shown.push_back(request); }
+    std::vector<runtime::MessageBoxRequest> shown;
+};
+
+const QString classTitle = QStringLiteral("Indicazione Stato Fisico");
+
+} // namespace
+
+class TellunTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void window();
+    void controls_data();
+    void controls();
+    void focusOrder();
+    void labelsTakeNoFocus();
+    void typedCalculation();
+    void bothWarningsInOrder();
+    void enterAndEscapeDoNothing();
+    void realMessageBox();
+    void runTimeErrorIsReportedAndTheProgramGoesOn();
+    void clearLeavesOneBlank();
+    void exitEndsTheEventLoop_data();
+    void exitEndsTheEventLoop();
+    void textBoxesAreNamedByTheirLabels();
+
+private:
+    template<typename T = QWidget>
+    T *control(const char *name) const
+    {
+        T *widget = m_window->findChild<T *>(QLatin1String(name));
+        Q_ASSERT(widget);
+        return widget;
+    }
+    void type(const char *box, const QString &text)
+    {
+        control<QLineEdit>(box)->clear();
+        QTest::keyClicks(control(box), text);
+    }
+    void click(const char *button) { QTest::mouseClick(control(button), Qt::LeftButton); }
+
+    RecordingMessages m_messages;
+    std::unique_ptr<Tellun> m_window;
+};
+
+void TellunTest::init()
+{
+    m_messages.shown.clear();
+    m_window = std::make_unique<Tellun>(&m_messages);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+}
+
+void TellunTest::cleanup()
+{
+    m_window.reset();
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+void TellunTest::window()
+{
+    QCOMPARE(m_window->objectName(), QStringLiteral("Tellun"));
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Indice di Massa Corporea"));
+    QCOMPARE(m_window->size(), QSize(361, 414));
+    QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
+    QCOMPARE(m_window->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly).size(), 17);
+}
+
+// What the user gets, in pixels at 96 dpi (15 twips a pixel).
+void TellunTest::controls_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<double>("points");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<bool>("italic");
+    QTest::addColumn<bool>("centred");
+
+    const QString sans = QStringLiteral("Liberation Sans");
+    const QString verdana = QStringLiteral("DejaVu Sans");
+    // clang-format off
+    QTest::newRow("TxtFattore")      << ""                                  << QRect(216, 272, 57, 17)  << sans << 8.25 << false << false << false;
+    QTest::newRow("TxtAltezza")      << ""                                  << QRect(216, 112, 57, 17)  << sans << 8.25 << false << false << false;
+    QTest::newRow("CmdCancella")     << "Cancella"                          << QRect(48, 320, 81, 25)   << sans << 9.75 << false << false << true;
+    QTest::newRow("CmdCalcola")      << "Calcola"                           << QRect(136, 224, 81, 25)  << sans << 9.75 << false << false << true;
+    QTest::newRow("CmdUscita")       << "Uscita"                            << QRect(224, 320, 81, 25)  << sans << 9.75 << false << false << true;
+    QTest::newRow("TxtPeso")         << ""                                  << QRect(216, 72, 57, 17)   << sans << 8.25 << false << false << false;
+    QTest::newRow("Label6")          << "Formula Utilizzata  :"             << QRect(32, 168, 121, 17)  << sans << 9.75 << false << false << false;
+    QTest::newRow("Label5")          << "Altezza \u00b2     [m\u00b2]"      << QRect(168, 184, 97, 17)  << sans << 9.75 << false << false << false;
+    QTest::newRow("Label4")          << "Peso Reale    [Kg]"                << QRect(160, 152, 113, 17) << sans << 9.75 << false << false << false;
+    QTest::newRow("Label3")          << "Utilizzare il punto come separatore dei decimali"
+                                                                            << QRect(24, 48, 313, 20)   << sans << 8.25 << false << false << true;
+    QTest::newRow("LBLFattore")      << "Fattore Peso"                      << QRect(88, 272, 121, 17)  << sans << 9.75 << false << false << false;
+    QTest::newRow("LBLAltezza")      << "ALTEZZA           m  "             << QRect(88, 112, 121, 17)  << sans << 9.75 << false << false << false;
+    QTest::newRow("Label1")          << "By Quellbrin"                      << QRect(112, 376, 141, 23) << verdana << 9.75 << false << true << false;
+    QTest::newRow("Label2")          << "Versione 1.2"                      << QRect(136, 352, 93, 23)  << verdana << 9.75 << true << false << false;
+    QTest::newRow("LBLPeso")         << "PESO REALE   Kg"                   << QRect(88, 72, 121, 17)   << sans << 9.75 << false << false << false;
+    QTest::newRow("LBLIntestazione") << "INDICE DI MASSA CORPOREA"          << QRect(24, 16, 313, 20)   << sans << 12.0 << true << false << true;
+    // clang-format on
+}
+
+void TellunTest::controls()
+{
+    QFETCH(QString, caption);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, family);
+    QFETCH(double, points);
+    QFETCH(bool, bold);
+    QFETCH(bool, italic);
+    QFETCH(bool, centred);
+
+    QWidget *widget = control(QTest::currentDataTag());
+    QCOMPARE(widget->geometry(), geometry);
+    QCOMPARE(widget->font().pointSizeF(), points);
+    QCOMPARE(widget->font().bold(), bold);
+    QCOMPARE(widget->font().italic(), italic);
+    QCOMPARE(QFontInfo(widget->font()).family(), family);
+
+    QString text;
+    if (auto *label = qobject_cast<QLabel *>(widget)) {
+        text = label->text();
+        QCOMPARE(bool(label->alignment() & Qt::AlignHCenter), centred);
+    } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
+        text = button->text();
+    } else {
+        text = qobject_cast<QLineEdit *>(widget)->text();
+    }
+    QCOMPARE(text, caption);
+    // Every caption fits in its control at its font, without clipping or wrapping.
+    QVERIFY2(widget->fontMetrics().horizontalAdvance(text) <= geometry.width(),
+        qPrintable(QStringLiteral("%1 px wide").arg(widget->fontMetrics().horizontalAdvance(text))));
+}
+
+void TellunTest::focusOrder()
+{
+    const QStringList order { "TxtPeso", "CmdUscita", "CmdCalcola", "CmdCancella", "TxtAltezza",
+        "TxtFattore" };
+    QCOMPARE(QApplication::focusWidget()->objectName(), order.first());
+    for (int step = 1; step <= order.size(); ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), order[step % order.size()]);
+    }
+    for (int step = order.size() - 1; step >= 0; --step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), order[step]);
+    }
+}
+
+void TellunTest::labelsTakeNoFocus()
+{
+    for (QWidget *widget : m_window->findChildren<QWidget *>()) {
+        const bool focusable = qobject_cast<QLineEdit *>(widget) || qobject_cast<QPushButton *>(widget);
+        QCOMPARE(widget->focusPolicy() != Qt::NoFocus, focusable);
+    }
+}
+
+void TellunTest::typedCalculation()
+{
+    type("TxtPeso", "70");
+    QTest::keyClick(control("TxtPeso"), Qt::Key_Tab); // through the buttons to the height
+    type("TxtAltezza", "1.75");
+    click("CmdCalcola");
+
+    // The result's separator is the user's locale's: the suite runs under C and under it_IT.
+    const QString expected = qEnvironmentVariable("IMC_EXPECTED_RESULT", "22.85714");
+    QCOMPARE(control<QLineEdit>("TxtFattore")->text(), expected);
+    QCOMPARE(m_messages.shown.size(), std::size_t(1));
+    QCOMPARE(m_messages.shown[0].title, classTitle.toStdString());
+    QCOMPARE(m_messages.shown[0].prompt, "Lo Stato Fisico \u00e8 : di Peso Forma");
+    QCOMPARE(m_messages.shown[0].buttons, 64);
+    QCOMPARE(m_window->fields().StatoFisico, "di Peso Forma");
+
+    // "," is no decimal separator in any locale: "1,75" reads 1.
+    type("TxtAltezza", "1,75");
+    click("CmdCalcola");
+    QCOMPARE(control<QLineEdit>("TxtFattore")->text(), QStringLiteral("70"));
+    QCOMPARE(m_messages.shown.back().prompt, "Lo Stato Fisico \u00e8 : di Super Obeso");
+}
+
+void TellunTest::bothWarningsInOrder()
+{
+    click("CmdCalcola"); // the boxes are empty when the window opens
+    QCOMPARE(m_messages.shown.size(), std::size_t(2));
+    QCOMPARE(m_messages.shown[0].prompt, "Il valore del peso deve essere maggiore di zero");
+    QCOMPARE(m_messages.shown[1].prompt, "Il valore dell'altezza deve essere maggiore di zero");
+    for (const auto &shown : m_messages.shown) {
+        QCOMPARE(shown.title, "Attenzione !!!");
+        QCOMPARE(shown.buttons, 64);
+    }
+    QCOMPARE(control<QLineEdit>("TxtFattore")->text(), QString());
+}
+
+void TellunTest::enterAndEscapeDoNothing()
+{
+    control("CmdCalcola")->setFocus();
+    for (const Qt::Key key : { Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape })
+        QTest::keyClick(control("CmdCalcola"), key);
+    QTest::keyClick(control("TxtPeso"), Qt::Key_Return);
+    QVERIFY(m_messages.shown.empty());
+    QVERIFY(m_window->isVisible());
+
+    QTest::keyClick(control("CmdCalcola"), Qt::Key_Space);
+    QCOMPARE(m_messages.shown.size(), std::size_t(2));
+}
+
+// Once through the real QMessageBox: modal, found and dismissed as the user would.
+void TellunTest::realMessageBox()
+{
+    Tellun window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.findChild<QLineEdit *>("TxtPeso")->setText("70");
+    window.findChild<QLineEdit *>("TxtAltezza")->setText("1.75");
+
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        title = box->windowTitle();
+        text = box->text();
+        icon = box->icon();
+        buttons = box->standardButtons();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    QTest::mouseClick(window.findChild<QPushButton *>("CmdCalcola"), Qt::LeftButton);
+    QCOMPARE(title, classTitle);
+    QCOMPARE(text, QStringLiteral("Lo Stato Fisico \u00e8 : di Peso Forma"));
+    QCOMPARE(icon, QMessageBox::Information);
+    QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+}
+
+void TellunTest::runTimeErrorIsReportedAndTheProgramGoesOn()
+{
+    type("TxtPeso", "1e39");
+    type("TxtAltezza", "1");
+    click("CmdCalcola");
+    QCOMPARE(m_messages.shown.size(), std::size_t(1));
+    QCOMPARE(m_messages.shown[0].title, "Indice di Massa Corporea");
+    QCOMPARE(m_messages.shown[0].prompt, "Errore di run-time '6':\n\nOverflow");
+    QCOMPARE(m_messages.shown[0].buttons, 16);
+    QCOMPARE(m_window->fields().Peso, 1e39);
+    QCOMPARE(control<QLineEdit>("TxtFattore")->text(), QString());
+
+    type("TxtPeso", "70");
+    type("TxtAltezza", "1.75");
+    click("CmdCalcola");
+    QCOMPARE(m_messages.shown.size(), std::size_t(2));
+    QCOMPARE(m_messages.shown[1].title, classTitle.toStdString());
+}
+
+void TellunTest::clearLeavesOneBlank()
+{
+    type("TxtPeso", "70");
+    type("TxtAltezza", "1.75");
+    click("CmdCalcola");
+    const auto before = m_window->fields();
+    control("TxtAltezza")->setFocus();
+    click("CmdCancella");
+    for (const char *box : { "TxtPeso", "TxtAltezza", "TxtFattore" })
+        QCOMPARE(control<QLineEdit>(box)->text(), QStringLiteral(" "));
+    QCOMPARE(m_window->fields().Fattore, before.Fattore);
+    QCOMPARE(m_window->fields().StatoFisico, before.StatoFisico);
+    QCOMPARE(m_messages.shown.size(), std::size_t(1));
+
+    // Typed next to the blank, a number still reads as that number.
+    QTest::keyClicks(control("TxtPeso"), "80");
+    control<QLineEdit>("TxtAltezza")->setCursorPosition(0);
+    QTest::keyClicks(control("TxtAltezza"), "2");
+    click("CmdCalcola");
+    QCOMPARE(control<QLineEdit>("TxtFattore")->text(), QStringLiteral("20"));
+}
+
+void TellunTest::exitEndsTheEventLoop_data()
+{
+    QTest::addColumn<bool>("closeBox");
+    QTest::newRow("Uscita") << false;
+    QTest::newRow("close box") << true;
+}
+
+void TellunTest::exitEndsTheEventLoop()
+{
+    QFETCH(bool, closeBox);
+    type("TxtPeso", "70");
+    QTimer::singleShot(0, [&] {
+        if (closeBox)
+            m_window->close();
+        else
+            click("CmdUscita");
+    });
+    QTimer guard;
+    guard.callOnTimeout([] { QCoreApplication::exit(99); });
+    guard.start(10000);
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(m_messages.shown.empty());
+}
+
+void TellunTest::textBoxesAreNamedByTheirLabels()
+{
+    const std::pair<const char *, const char *> names[] = { { "TxtPeso", "PESO REALE   Kg" },
+        { "TxtAltezza", "ALTEZZA           m  " }, { "TxtFattore", "Fattore Peso" },
+        { "CmdCalcola", "Calcola" }, { "LBLIntestazione", "INDICE DI MASSA CORPOREA" } };
+    for (const auto &[name, accessibleName] : names) {
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control(name));
+        QVERIFY(accessible);
+        QCOMPARE(accessible->text(QAccessible::Name), QString::fromUtf8(accessibleName));
+    }
+}
+
+QTEST_MAIN(TellunTest)
+#include "tst_tellun.moc"

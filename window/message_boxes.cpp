@@ -1,0 +1,33 @@
+#include "window/message_boxes.h"
+
+#include <QMessageBox>
+
+namespace window {
+
+namespace {
+    QMessageBox::Icon iconOf(int buttonsValue)
+    {
+        switch (buttonsValue & runtime::buttons::IconMask) {
+        case 16:
+            return QMessageBox::Critical;
+        case 32:
+            return QMessageBox::Question;
+        case 48:
+            return QMessageBox::Warning;
+        case 64:
+            return QMessageBox::Information;
+        }
+        return QMessageBox::NoIcon;
+    }
+} // namespace
+
+void QtMessageBoxes::show(const runtime::MessageBoxRequest &request)
+{
+    // Every box of the program has the single OK button.
+    QMessageBox box(iconOf(request.buttons), QString::fromStdString(request.title),
+        QString::fromStdString(request.prompt), QMessageBox::Ok, m_parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+} // namespace window
