@@ -17,17 +17,19 @@ void CmdCalcola_Click(Form &form, runtime::MessageBoxService &messages, Calculat
 
     if (fields.Peso > 0 && fields.Altezza > 0) {
         fields.Fattore = computeIndex(fields.Peso, fields.Altezza);
-        form.setText(TextBox::TxtFattore,
-            runtime::singleToText(fields.Fattore, form.decimalSeparator()));
+        form.setText(
+            TextBox::TxtFattore, runtime::singleToText(fields.Fattore, form.decimalSeparator()));
         fields.StatoFisico = weightClass(fields.Fattore);
         messages.show(MessageBoxRequest { std::string(classPrefix) + fields.StatoFisico,
             std::string(classTitle), buttons::Information });
     }
     // Separate tests: with neither value positive the user is told of both, weight first.
     if (fields.Peso <= 0)
-        messages.show({ std::string(weightWarning), std::string(warningTitle), buttons::Information });
+        messages.show(
+            { std::string(weightWarning), std::string(warningTitle), buttons::Information });
     if (fields.Altezza <= 0)
-        messages.show({ std::string(heightWarning), std::string(warningTitle), buttons::Information });
+        messages.show(
+            { std::string(heightWarning), std::string(warningTitle), buttons::Information });
 }
 
 } // namespace calc

@@ -14,6 +14,7 @@ struct WeightClass {
     std::string_view text; // UTF-8
 };
 
+// clang-format off
 inline constexpr std::array<WeightClass, 8> weightClasses { {
     {                                   16.0f,        "di Grave Magrezza" },
     {                                   18.4f,              "di Magrezza" },
@@ -24,6 +25,7 @@ inline constexpr std::array<WeightClass, 8> weightClasses { {
     {                                   49.9f, "di Patologicamente Obeso" },
     { std::numeric_limits<float>::infinity(),           "di Super Obeso" },
 } };
+// clang-format on
 
 // The body-mass index, weight (kg) over the square of the height (m), both in double precision,
 // rounded to single precision (to nearest, ties to even). For a weight and a height greater

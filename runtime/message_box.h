@@ -9,11 +9,11 @@ class RuntimeError;
 
 // The buttons value of a message box: an icon plus a set of buttons.
 namespace buttons {
-    inline constexpr int OkOnly = 0;
-    inline constexpr int Critical = 16;
-    inline constexpr int Information = 64;
-    inline constexpr int ButtonSetMask = 0x0f;
-    inline constexpr int IconMask = 0x70;
+inline constexpr int OkOnly = 0;
+inline constexpr int Critical = 16;
+inline constexpr int Information = 64;
+inline constexpr int ButtonSetMask = 0x0f;
+inline constexpr int IconMask = 0x70;
 } // namespace buttons
 
 // Text is UTF-8.

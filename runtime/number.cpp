@@ -12,43 +12,43 @@ namespace runtime {
 
 namespace {
 
-    constexpr bool isIgnored(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-    constexpr bool isDigit(char c) { return c >= '0' && c <= '9'; }
+constexpr bool isIgnored(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+constexpr bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-    // Steps through the text over the characters that are not ignored.
-    class Cursor {
-    public:
-        explicit Cursor(std::string_view text)
-            : m_text(text)
-        {
-            skipIgnored();
-        }
+// Steps through the text over the characters that are not ignored.
+class Cursor {
+public:
+    explicit Cursor(std::string_view text)
+        : m_text(text)
+    {
+        skipIgnored();
+    }
 
-        char peek() const { return m_pos < m_text.size() ? m_text[m_pos] : '\0'; }
-        void advance()
-        {
+    char peek() const { return m_pos < m_text.size() ? m_text[m_pos] : '\0'; }
+    void advance()
+    {
+        ++m_pos;
+        skipIgnored();
+    }
+    std::size_t position() const { return m_pos; }
+    void rewind(std::size_t position) { m_pos = position; }
+
+private:
+    void skipIgnored()
+    {
+        while (m_pos < m_text.size() && isIgnored(m_text[m_pos]))
             ++m_pos;
-            skipIgnored();
-        }
-        std::size_t position() const { return m_pos; }
-        void rewind(std::size_t position) { m_pos = position; }
+    }
 
-    private:
-        void skipIgnored()
-        {
-            while (m_pos < m_text.size() && isIgnored(m_text[m_pos]))
-                ++m_pos;
-        }
+    std::string_view m_text;
+    std::size_t m_pos = 0;
+};
 
-        std::string_view m_text;
-        std::size_t m_pos = 0;
-    };
-
-    // 768 significant digits decide the rounding of any double; past them a single nonzero
-    // digit stands for all that were dropped, which keeps the rounding direction.
-    constexpr std::size_t maxDigits = 780;
-    // Far beyond either end of the double range, and small enough not to overflow int64.
-    constexpr std::int64_t exponentLimit = 1'000'000;
+// 768 significant digits decide the rounding of any double; past them a single nonzero
+// digit stands for all that were dropped, which keeps the rounding direction.
+constexpr std::size_t maxDigits = 780;
+// Far beyond either end of the double range, and small enough not to overflow int64.
+constexpr std::int64_t exponentLimit = 1'000'000;
 
 } // namespace
 

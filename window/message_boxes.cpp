@@ -5,20 +5,20 @@
 namespace window {
 
 namespace {
-    QMessageBox::Icon iconOf(int buttonsValue)
-    {
-        switch (buttonsValue & runtime::buttons::IconMask) {
-        case 16:
-            return QMessageBox::Critical;
-        case 32:
-            return QMessageBox::Question;
-        case 48:
-            return QMessageBox::Warning;
-        case 64:
-            return QMessageBox::Information;
-        }
-        return QMessageBox::NoIcon;
+QMessageBox::Icon iconOf(int buttonsValue)
+{
+    switch (buttonsValue & runtime::buttons::IconMask) {
+    case 16:
+        return QMessageBox::Critical;
+    case 32:
+        return QMessageBox::Question;
+    case 48:
+        return QMessageBox::Warning;
+    case 64:
+        return QMessageBox::Information;
     }
+    return QMessageBox::NoIcon;
+}
 } // namespace
 
 void QtMessageBoxes::show(const runtime::MessageBoxRequest &request)

@@ -15,68 +15,68 @@ namespace window {
 
 namespace {
 
-    constexpr const char *caption = "Indice di Massa Corporea";
-    // Qt has no desktop colour; the classic Windows desktop blue stands in for it, readable
-    // on the window's light background (contrast 4.6 : 1 on #efefef).
-    constexpr QRgb desktopColour = 0x3a6ea5;
+constexpr const char *caption = "Indice di Massa Corporea";
+// Qt has no desktop colour; the classic Windows desktop blue stands in for it, readable
+// on the window's light background (contrast 4.6 : 1 on #efefef).
+constexpr QRgb desktopColour = 0x3a6ea5;
 
-    QString qs(std::string_view text)
-    {
-        return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    }
+QString qs(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
-    QFont fontOf(const FontSpec &spec)
-    {
-        QFont font(qs(spec.family));
-        font.setPointSizeF(spec.points);
-        font.setBold(spec.bold);
-        font.setItalic(spec.italic);
-        return font;
-    }
+QFont fontOf(const FontSpec &spec)
+{
+    QFont font(qs(spec.family));
+    font.setPointSizeF(spec.points);
+    font.setBold(spec.bold);
+    font.setItalic(spec.italic);
+    return font;
+}
 
-    QWidget *createWidget(const Control &control, QWidget *parent)
-    {
-        switch (control.kind) {
-        case Kind::TextBox:
-            return new QLineEdit(parent);
-        case Kind::Button: {
-            auto *button = new QPushButton(qs(control.caption), parent);
-            button->setAutoDefault(false); // no Enter role: Space clicks a focused button
-            return button;
-        }
-        case Kind::Label: {
-            auto *label = new QLabel(qs(control.caption), parent);
-            label->setTextFormat(Qt::PlainText);
-            label->setAlignment(Qt::AlignTop
-                | (control.align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft));
-            return label;
-        }
-        case Kind::Line: {
-            auto *line = new QFrame(parent);
-            line->setFrameStyle(QFrame::HLine | QFrame::Plain); // WindowText colour
-            line->setLineWidth(1);
-            return line;
-        }
-        }
-        return nullptr;
+QWidget *createWidget(const Control &control, QWidget *parent)
+{
+    switch (control.kind) {
+    case Kind::TextBox:
+        return new QLineEdit(parent);
+    case Kind::Button: {
+        auto *button = new QPushButton(qs(control.caption), parent);
+        button->setAutoDefault(false); // no Enter role: Space clicks a focused button
+        return button;
     }
+    case Kind::Label: {
+        auto *label = new QLabel(qs(control.caption), parent);
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(
+            Qt::AlignTop | (control.align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft));
+        return label;
+    }
+    case Kind::Line: {
+        auto *line = new QFrame(parent);
+        line->setFrameStyle(QFrame::HLine | QFrame::Plain); // WindowText colour
+        line->setLineWidth(1);
+        return line;
+    }
+    }
+    return nullptr;
+}
 
-    void applyColour(QWidget *widget, Colour colour)
-    {
-        switch (colour) {
-        case Colour::Default:
-            break;
-        case Colour::Highlight:
-            widget->setForegroundRole(QPalette::Highlight);
-            break;
-        case Colour::Desktop: {
-            QPalette palette = widget->palette();
-            palette.setColor(QPalette::WindowText, QColor::fromRgb(desktopColour));
-            widget->setPalette(palette);
-            break;
-        }
-        }
+void applyColour(QWidget *widget, Colour colour)
+{
+    switch (colour) {
+    case Colour::Default:
+        break;
+    case Colour::Highlight:
+        widget->setForegroundRole(QPalette::Highlight);
+        break;
+    case Colour::Desktop: {
+        QPalette palette = widget->palette();
+        palette.setColor(QPalette::WindowText, QColor::fromRgb(desktopColour));
+        widget->setPalette(palette);
+        break;
     }
+    }
+}
 
 } // namespace
 
@@ -96,15 +96,16 @@ Tellun::Tellun(runtime::MessageBoxService *messages)
     setFixedSize(toPixels(clientWidth), toPixels(clientHeight));
     createControls();
 
-    m_form = std::make_unique<QtForm>(textBox("TxtPeso"), textBox("TxtAltezza"),
-        textBox("TxtFattore"));
+    m_form = std::make_unique<QtForm>(
+        textBox("TxtPeso"), textBox("TxtAltezza"), textBox("TxtFattore"));
     const std::pair<const char *, void (Tellun::*)()> handlers[] = {
-        { "CmdCalcola", &Tellun::CmdCalcola_Click },
-        { "CmdCancella", &Tellun::CmdCancella_Click },
-        { "CmdUscita", &Tellun::CmdUscita_Click },
+        { "CmdCalcola",  &Tellun::CmdCalcola_Click},
+        {"CmdCancella", &Tellun::CmdCancella_Click},
+        {  "CmdUscita",   &Tellun::CmdUscita_Click},
     };
     for (const auto &[name, handler] : handlers)
-        connect(findChild<QPushButton *>(QLatin1String(name)), &QPushButton::clicked, this, handler);
+        connect(
+            findChild<QPushButton *>(QLatin1String(name)), &QPushButton::clicked, this, handler);
 }
 
 void Tellun::createControls()

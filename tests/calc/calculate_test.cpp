@@ -56,8 +56,11 @@ public:
         calc::CmdCalcola_Click(*this, *this, fields);
     }
 
-    std::map<TextBox, std::string> boxes { { TextBox::TxtPeso, "" }, { TextBox::TxtAltezza, "" },
-        { TextBox::TxtFattore, "" } };
+    std::map<TextBox, std::string> boxes {
+        {   TextBox::TxtPeso, ""},
+        {TextBox::TxtAltezza, ""},
+        {TextBox::TxtFattore, ""}
+    };
     std::string separator = ".";
     mutable std::vector<std::string> log;
 };
@@ -144,7 +147,11 @@ TEST(CalculateCommand, WarningKeepsThePreviousResult)
         const char *height;
         double peso;
         double altezza;
-    } rows[] = { { "-70", "1.75", -70, 1.75 }, { "70", "0", 70, 0 }, { "", "", 0, 0 } };
+    } rows[] = {
+        {"-70", "1.75", -70, 1.75},
+        { "70",    "0",  70,    0},
+        {   "",     "",   0,    0}
+    };
     for (const auto &row : rows) {
         SCOPED_TRACE(std::string(row.weight) + " / " + row.height);
         RecordingForm form;
@@ -174,15 +181,15 @@ TEST(CalculateCommand, RunTimeErrorLeavesTheStateOfItsStep)
         double altezza;
         std::vector<std::string> log;
     } rows[] = {
-        { "indexBeyondSingle", "1e39", "1", ErrorCode::Overflow, 1e39, 1, { reads[0], reads[1] } },
-        { "squareBeyondDouble", "70", "1e200", ErrorCode::Overflow, 70, 1e200,
-            { reads[0], reads[1] } },
-        { "squareIsZero", "70", "1e-200", ErrorCode::DivisionByZero, 70, 1e-200,
-            { reads[0], reads[1] } },
-        // The weight's own reading fails: nothing new is stored and the height is not read.
-        { "weightBeyondDouble", "1e400", "1.75", ErrorCode::Overflow, 70, 1.75, { reads[0] } },
-        { "heightBeyondDouble", "80", "1e400", ErrorCode::Overflow, 80, 1.75,
-            { reads[0], reads[1] } },
+        { "indexBeyondSingle",  "1e39",      "1",       ErrorCode::Overflow, 1e39,      1,{ reads[0], reads[1] }                                                                                          },
+        {"squareBeyondDouble",    "70",  "1e200",       ErrorCode::Overflow,   70,  1e200,
+         { reads[0], reads[1] }                                                                                  },
+        {      "squareIsZero",    "70", "1e-200", ErrorCode::DivisionByZero,   70, 1e-200,
+         { reads[0], reads[1] }                                                                                  },
+ // The weight's own reading fails: nothing new is stored and the height is not read.
+        {"weightBeyondDouble", "1e400",   "1.75",       ErrorCode::Overflow,   70,   1.75,           { reads[0] }},
+        {"heightBeyondDouble",    "80",  "1e400",       ErrorCode::Overflow,   80,   1.75,
+         { reads[0], reads[1] }                                                                                  },
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);

@@ -16,8 +16,8 @@ using runtime::ErrorCode;
 // The bounds are single-precision constants; a double bound would move every class edge.
 TEST(WeightClasses, BoundsAreTheNearestSingles)
 {
-    const std::uint32_t bits[] = { 0x41800000, 0x41933333, 0x41C73333, 0x41EF3333, 0x420B999A,
-        0x421F999A, 0x4247999A };
+    const std::uint32_t bits[]
+        = { 0x41800000, 0x41933333, 0x41C73333, 0x41EF3333, 0x420B999A, 0x421F999A, 0x4247999A };
     for (std::size_t row = 0; row < std::size(bits); ++row) {
         SCOPED_TRACE(weightClasses[row].text);
         EXPECT_EQ(std::bit_cast<std::uint32_t>(weightClasses[row].upperBound), bits[row]);
@@ -103,11 +103,11 @@ TEST(ComputeIndex, RaisesTheRunTimeErrors)
         double height;
         ErrorCode error;
     } rows[] = {
-        { "quotientBeyondSingle", 1e39, 1, ErrorCode::Overflow },
-        { "justAboveLargestSingle", aboveSingleRange, 1, ErrorCode::Overflow },
-        { "squareBeyondDouble", 70, 1e200, ErrorCode::Overflow },
-        { "squareIsZero", 70, 1e-200, ErrorCode::DivisionByZero },
-        { "quotientBeyondDouble", 70, 1e-160, ErrorCode::Overflow },
+        {  "quotientBeyondSingle",             1e39,      1,       ErrorCode::Overflow},
+        {"justAboveLargestSingle", aboveSingleRange,      1,       ErrorCode::Overflow},
+        {    "squareBeyondDouble",               70,  1e200,       ErrorCode::Overflow},
+        {          "squareIsZero",               70, 1e-200, ErrorCode::DivisionByZero},
+        {  "quotientBeyondDouble",               70, 1e-160,       ErrorCode::Overflow},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);

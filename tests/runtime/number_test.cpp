@@ -38,9 +38,8 @@ INSTANTIATE_TEST_SUITE_P(Plain, NumberReading,
 INSTANTIATE_TEST_SUITE_P(IgnoredBlanks, NumberReading,
     testing::Values(Reading { "blankInsideDigits", " 7 0", 70 },
         Reading { "tabAndLineFeed", "\t7\n0\t", 70 },
-        Reading { "blanksAroundPoint", "1 . 7 5", 1.75 },
-        Reading { "blankAfterSign", "- 7", -7 }, Reading { "onlyBlanks", "  \t\n ", 0 },
-        Reading { "carriageReturnIsNotIgnored", "\r5", 0 },
+        Reading { "blanksAroundPoint", "1 . 7 5", 1.75 }, Reading { "blankAfterSign", "- 7", -7 },
+        Reading { "onlyBlanks", "  \t\n ", 0 }, Reading { "carriageReturnIsNotIgnored", "\r5", 0 },
         Reading { "noBreakSpaceIsNotIgnored", "\u00a070", 0 }),
     [](const auto &info) { return info.param.name; });
 

@@ -152,7 +152,8 @@ void TellunTest::controls()
     QCOMPARE(text, caption);
     // Every caption fits in its control at its font, without clipping or wrapping.
     QVERIFY2(widget->fontMetrics().horizontalAdvance(text) <= geometry.width(),
-        qPrintable(QStringLiteral("%1 px wide").arg(widget->fontMetrics().horizontalAdvance(text))));
+        qPrintable(
+            QStringLiteral("%1 px wide").arg(widget->fontMetrics().horizontalAdvance(text))));
 }
 
 void TellunTest::focusOrder()
@@ -173,7 +174,8 @@ void TellunTest::focusOrder()
 void TellunTest::labelsTakeNoFocus()
 {
     for (QWidget *widget : m_window->findChildren<QWidget *>()) {
-        const bool focusable = qobject_cast<QLineEdit *>(widget) || qobject_cast<QPushButton *>(widget);
+        const bool focusable
+            = qobject_cast<QLineEdit *>(widget) || qobject_cast<QPushButton *>(widget);
         QCOMPARE(widget->focusPolicy() != Qt::NoFocus, focusable);
     }
 }
@@ -323,9 +325,13 @@ void TellunTest::exitEndsTheEventLoop()
 
 void TellunTest::textBoxesAreNamedByTheirLabels()
 {
-    const std::pair<const char *, const char *> names[] = { { "TxtPeso", "PESO REALE   Kg" },
-        { "TxtAltezza", "ALTEZZA           m  " }, { "TxtFattore", "Fattore Peso" },
-        { "CmdCalcola", "Calcola" }, { "LBLIntestazione", "INDICE DI MASSA CORPOREA" } };
+    const std::pair<const char *, const char *> names[] = {
+        {        "TxtPeso",          "PESO REALE   Kg"},
+        {     "TxtAltezza",    "ALTEZZA           m  "},
+        {     "TxtFattore",             "Fattore Peso"},
+        {     "CmdCalcola",                  "Calcola"},
+        {"LBLIntestazione", "INDICE DI MASSA CORPOREA"}
+    };
     for (const auto &[name, accessibleName] : names) {
         QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control(name));
         QVERIFY(accessible);
