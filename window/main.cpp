@@ -1,20 +1,28 @@
 #include "window/tellun.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <cstdio>
 #include <cstdlib>
 
 int main(int argc, char *argv[])
 {
+    const bool x11 = std::getenv("DISPLAY");
+    const bool wayland = std::getenv("WAYLAND_DISPLAY");
     // An explicit QT_QPA_PLATFORM (offscreen, vnc, ...) needs no display of its own.
-    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")
-        && !std::getenv("QT_QPA_PLATFORM")) {
-        std::fputs("imc: no display (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
-                   "Run it on a desktop, or headless with: xvfb-run -a ./run.sh\n",
-            stderr);
-        return 2;
+    if (!std::getenv("QT_QPA_PLATFORM")) {
+        if (!x11 && !wayland) {
+            std::fputs("imc: no display (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
+                       "Run it on a desktop, or headless with: xvfb-run -a ./run.sh\n",
+                stderr);
+            return 2;
+        }
+        if (!x11)
+            qputenv("QT_QPA_PLATFORM", "wayland");
     }
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Imc"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/org.example.Imc.svg")));
     window::Tellun tellun;
     tellun.show();
     return QApplication::exec();
