@@ -46,6 +46,10 @@ private slots:
     void exitEndsTheEventLoop_data();
     void exitEndsTheEventLoop();
     void textBoxesAreNamedByTheirLabels();
+    void accessibilityTree();
+    void accessibleFocusFollowsTabOrder();
+    void messageBoxIsAccessible();
+    void highDpi();
 
 private:
     template<typename T = QWidget>
@@ -337,6 +341,106 @@ void TellunTest::textBoxesAreNamedByTheirLabels()
         QVERIFY(accessible);
         QCOMPARE(accessible->text(QAccessible::Name), QString::fromUtf8(accessibleName));
     }
+}
+
+// What an assistive technology sees: every control, with its role and its name.
+void TellunTest::accessibilityTree()
+{
+    QAccessibleInterface *root = QAccessible::queryAccessibleInterface(m_window.get());
+    QCOMPARE(root->text(QAccessible::Name), QStringLiteral("Indice di Massa Corporea"));
+    QMap<QString, QPair<QAccessible::Role, QString>> seen;
+    for (int i = 0; i < root->childCount(); ++i) {
+        QAccessibleInterface *child = root->child(i);
+        seen.insert(child->object()->objectName(), { child->role(), child->text(QAccessible::Name) });
+    }
+    QCOMPARE(seen.size(), 17);
+    const QAccessible::Role edit = QAccessible::EditableText, button = QAccessible::Button,
+                            text = QAccessible::StaticText;
+    const std::tuple<const char *, QAccessible::Role, const char *> expected[] = {
+        { "TxtPeso", edit, "PESO REALE   Kg" }, { "TxtAltezza", edit, "ALTEZZA           m  " },
+        { "TxtFattore", edit, "Fattore Peso" }, { "CmdCalcola", button, "Calcola" },
+        { "CmdCancella", button, "Cancella" }, { "CmdUscita", button, "Uscita" },
+        { "LBLIntestazione", text, "INDICE DI MASSA CORPOREA" },
+        { "Label3", text, "Utilizzare il punto come separatore dei decimali" },
+        { "LBLPeso", text, "PESO REALE   Kg" }, { "LBLAltezza", text, "ALTEZZA           m  " },
+        { "LBLFattore", text, "Fattore Peso" }, { "Label4", text, "Peso Reale    [Kg]" },
+        { "Label5", text, "Altezza \u00b2     [m\u00b2]" },
+        { "Label6", text, "Formula Utilizzata  :" }, { "Label2", text, "Versione 1.2" },
+        { "Label1", text, "By Quellbrin" },
+    };
+    for (const auto &[name, role, accessibleName] : expected) {
+        QVERIFY2(seen.contains(name), name);
+        QCOMPARE(seen[name].first, role);
+        QCOMPARE(seen[name].second, QString::fromUtf8(accessibleName));
+    }
+}
+
+// The focus as the accessibility tree reports it, step by step along the Tab key.
+void TellunTest::accessibleFocusFollowsTabOrder()
+{
+    QAccessibleInterface *root = QAccessible::queryAccessibleInterface(m_window.get());
+    QStringList seen;
+    for (int step = 0; step < 6; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QAccessibleInterface *focused = root->focusChild();
+        QVERIFY(focused);
+        QVERIFY(focused->state().focused);
+        seen << focused->object()->objectName();
+    }
+    QCOMPARE(seen,
+        QStringList({ "CmdUscita", "CmdCalcola", "CmdCancella", "TxtAltezza", "TxtFattore",
+            "TxtPeso" }));
+}
+
+void TellunTest::messageBoxIsAccessible()
+{
+    Tellun window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.findChild<QLineEdit *>("TxtAltezza")->setText("1.75"); // the weight warning alone
+    QString name, text;
+    QAccessible::Role role = QAccessible::NoRole;
+    QTimer::singleShot(0, [&] {
+        QWidget *box = QApplication::activeModalWidget();
+        QVERIFY(box);
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(box);
+        role = accessible->role();
+        name = accessible->text(QAccessible::Name);
+        // The box's text is a label inside it.
+        for (int i = 0; i < accessible->childCount(); ++i) {
+            if (accessible->child(i)->role() == QAccessible::StaticText
+                && !accessible->child(i)->text(QAccessible::Name).isEmpty())
+                text = accessible->child(i)->text(QAccessible::Name);
+        }
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    QTest::mouseClick(window.findChild<QPushButton *>("CmdCalcola"), Qt::LeftButton);
+    QCOMPARE(role, QAccessible::AlertMessage);
+    QCOMPARE(name, QStringLiteral("Attenzione !!!"));
+    QCOMPARE(text, QStringLiteral("Il valore del peso deve essere maggiore di zero"));
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+}
+
+void TellunTest::highDpi()
+{
+    if (m_window->devicePixelRatio() != 2.0)
+        QSKIP("run with QT_SCALE_FACTOR=2");
+    const QImage image = m_window->grab().toImage();
+    QCOMPARE(image.size(), QSize(722, 828));
+    if (qEnvironmentVariableIsSet("IMC_SCREENSHOT_DIR"))
+        image.save(qEnvironmentVariable("IMC_SCREENSHOT_DIR") + QStringLiteral("/imc@2x.png"));
+    const QRect heading = control("LBLIntestazione")->geometry();
+    QCOMPARE(QRect(heading.topLeft() * 2, heading.size() * 2), QRect(48, 32, 626, 40));
+    const QRect button = control("CmdCalcola")->geometry();
+    QCOMPARE(QRect(button.topLeft() * 2, button.size() * 2), QRect(272, 448, 162, 50));
+
+    // Text drawn at device resolution has detail a doubled 1x bitmap cannot: somewhere in the
+    // heading a pixel differs from its right-hand neighbour within a 2x2 block.
+    bool finer = false;
+    for (int y = 32; y < 72 && !finer; ++y)
+        for (int x = 48; x < 674 && !finer; x += 2)
+            finer = image.pixel(x, y) != image.pixel(x + 1, y);
+    QVERIFY(finer);
 }
 
 QTEST_MAIN(TellunTest)
