@@ -69,8 +69,8 @@ void toChars(benchmark::State &state)
     const float value = shownValues[state.range(0)];
     char buffer[32];
     for (auto _ : state) {
-        auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-            std::chars_format::general, 7);
+        auto result
+            = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 7);
         benchmark::DoNotOptimize(result);
         benchmark::ClobberMemory();
     }

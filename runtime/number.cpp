@@ -64,7 +64,8 @@ double readNumber(std::string_view text)
 
     // The number is digits[0..count) times ten to the power of `exponent`, with the leading
     // zeros left out.
-    std::array<char, maxDigits + 1 + 1 + 24> buffer; // left uninitialised: only the digits written are read
+    std::array<char, maxDigits + 1 + 1 + 24>
+        buffer; // left uninitialised: only the digits written are read
     std::size_t count = 0;
     bool dropped = false;
     std::int64_t exponent = 0;

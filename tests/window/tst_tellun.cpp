@@ -351,22 +351,29 @@ void TellunTest::accessibilityTree()
     QMap<QString, QPair<QAccessible::Role, QString>> seen;
     for (int i = 0; i < root->childCount(); ++i) {
         QAccessibleInterface *child = root->child(i);
-        seen.insert(child->object()->objectName(), { child->role(), child->text(QAccessible::Name) });
+        seen.insert(
+            child->object()->objectName(), { child->role(), child->text(QAccessible::Name) });
     }
     QCOMPARE(seen.size(), 17);
     const QAccessible::Role edit = QAccessible::EditableText, button = QAccessible::Button,
                             text = QAccessible::StaticText;
     const std::tuple<const char *, QAccessible::Role, const char *> expected[] = {
-        { "TxtPeso", edit, "PESO REALE   Kg" }, { "TxtAltezza", edit, "ALTEZZA           m  " },
-        { "TxtFattore", edit, "Fattore Peso" }, { "CmdCalcola", button, "Calcola" },
-        { "CmdCancella", button, "Cancella" }, { "CmdUscita", button, "Uscita" },
-        { "LBLIntestazione", text, "INDICE DI MASSA CORPOREA" },
-        { "Label3", text, "Utilizzare il punto come separatore dei decimali" },
-        { "LBLPeso", text, "PESO REALE   Kg" }, { "LBLAltezza", text, "ALTEZZA           m  " },
-        { "LBLFattore", text, "Fattore Peso" }, { "Label4", text, "Peso Reale    [Kg]" },
-        { "Label5", text, "Altezza \u00b2     [m\u00b2]" },
-        { "Label6", text, "Formula Utilizzata  :" }, { "Label2", text, "Versione 1.2" },
-        { "Label1", text, "By Quellbrin" },
+        {        "TxtPeso",   edit,                                  "PESO REALE   Kg"},
+        {     "TxtAltezza",   edit,                            "ALTEZZA           m  "},
+        {     "TxtFattore",   edit,                                     "Fattore Peso"},
+        {     "CmdCalcola", button,                                          "Calcola"},
+        {    "CmdCancella", button,                                         "Cancella"},
+        {      "CmdUscita", button,                                           "Uscita"},
+        {"LBLIntestazione",   text,                         "INDICE DI MASSA CORPOREA"},
+        {         "Label3",   text, "Utilizzare il punto come separatore dei decimali"},
+        {        "LBLPeso",   text,                                  "PESO REALE   Kg"},
+        {     "LBLAltezza",   text,                            "ALTEZZA           m  "},
+        {     "LBLFattore",   text,                                     "Fattore Peso"},
+        {         "Label4",   text,                               "Peso Reale    [Kg]"},
+        {         "Label5",   text,                     "Altezza \u00b2     [m\u00b2]"},
+        {         "Label6",   text,                            "Formula Utilizzata  :"},
+        {         "Label2",   text,                                     "Versione 1.2"},
+        {         "Label1",   text,                                     "By Quellbrin"},
     };
     for (const auto &[name, role, accessibleName] : expected) {
         QVERIFY2(seen.contains(name), name);
@@ -388,8 +395,8 @@ void TellunTest::accessibleFocusFollowsTabOrder()
         seen << focused->object()->objectName();
     }
     QCOMPARE(seen,
-        QStringList({ "CmdUscita", "CmdCalcola", "CmdCancella", "TxtAltezza", "TxtFattore",
-            "TxtPeso" }));
+        QStringList(
+            { "CmdUscita", "CmdCalcola", "CmdCancella", "TxtAltezza", "TxtFattore", "TxtPeso" }));
 }
 
 void TellunTest::messageBoxIsAccessible()
