@@ -11,6 +11,8 @@ class RuntimeError;
 namespace buttons {
 inline constexpr int OkOnly = 0;
 inline constexpr int Critical = 16;
+inline constexpr int Question = 32;
+inline constexpr int Warning = 48;
 inline constexpr int Information = 64;
 inline constexpr int ButtonSetMask = 0x0f;
 inline constexpr int IconMask = 0x70;

@@ -8,13 +8,13 @@ namespace {
 QMessageBox::Icon iconOf(int buttonsValue)
 {
     switch (buttonsValue & runtime::buttons::IconMask) {
-    case 16:
+    case runtime::buttons::Critical:
         return QMessageBox::Critical;
-    case 32:
+    case runtime::buttons::Question:
         return QMessageBox::Question;
-    case 48:
+    case runtime::buttons::Warning:
         return QMessageBox::Warning;
-    case 64:
+    case runtime::buttons::Information:
         return QMessageBox::Information;
     }
     return QMessageBox::NoIcon;

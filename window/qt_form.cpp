@@ -9,7 +9,7 @@ std::string QtForm::text(calc::TextBox box) const { return edit(box)->text().toS
 
 void QtForm::setText(calc::TextBox box, std::string_view text)
 {
-    edit(box)->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    edit(box)->setText(toQString(text));
 }
 
 std::string QtForm::decimalSeparator() const

@@ -2,9 +2,17 @@
 
 #include "calc/form.h"
 
+#include <QString>
+
 class QLineEdit;
 
 namespace window {
+
+// UTF-8 text from the core, as Qt holds it.
+inline QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // The calculate command's view of the window: the three line edits, the user's locale.
 class QtForm : public calc::Form {

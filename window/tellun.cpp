@@ -20,14 +20,9 @@ constexpr const char *caption = "Indice di Massa Corporea";
 // on the window's light background (contrast 4.6 : 1 on #efefef).
 constexpr QRgb desktopColour = 0x3a6ea5;
 
-QString qs(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QFont fontOf(const FontSpec &spec)
 {
-    QFont font(qs(spec.family));
+    QFont font(toQString(spec.family));
     font.setPointSizeF(spec.points);
     font.setBold(spec.bold);
     font.setItalic(spec.italic);
@@ -40,12 +35,12 @@ QWidget *createWidget(const Control &control, QWidget *parent)
     case Kind::TextBox:
         return new QLineEdit(parent);
     case Kind::Button: {
-        auto *button = new QPushButton(qs(control.caption), parent);
+        auto *button = new QPushButton(toQString(control.caption), parent);
         button->setAutoDefault(false); // no Enter role: Space clicks a focused button
         return button;
     }
     case Kind::Label: {
-        auto *label = new QLabel(qs(control.caption), parent);
+        auto *label = new QLabel(toQString(control.caption), parent);
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(
             Qt::AlignTop | (control.align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft));
@@ -78,13 +73,14 @@ void applyColour(QWidget *widget, Colour colour)
     }
 }
 
-} // namespace
-
+// Where MS Sans Serif and Verdana are missing, the closest fonts Debian ships stand in.
 void installFontSubstitutes()
 {
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
 }
+
+} // namespace
 
 Tellun::Tellun(runtime::MessageBoxService *messages)
     : m_messages(messages ? messages : &m_ownMessages)
@@ -114,7 +110,7 @@ void Tellun::createControls()
     std::vector<std::pair<int, QWidget *>> focusable;
     for (const Control &control : layoutTable) {
         QWidget *widget = createWidget(control, this);
-        widget->setObjectName(qs(control.name));
+        widget->setObjectName(toQString(control.name));
         widget->setGeometry(pixelRect(control));
         if (control.font)
             widget->setFont(fontOf(*control.font));
@@ -136,7 +132,8 @@ void Tellun::createControls()
             continue;
         for (const Control &label : layoutTable) {
             if (label.kind == Kind::Label && label.top == box.top && label.left < box.left)
-                findChild<QLabel *>(qs(label.name))->setBuddy(findChild<QWidget *>(qs(box.name)));
+                findChild<QLabel *>(toQString(label.name))
+                    ->setBuddy(findChild<QWidget *>(toQString(box.name)));
         }
     }
 }

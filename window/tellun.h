@@ -35,7 +35,4 @@ private:
     std::unique_ptr<QtForm> m_form;
 };
 
-// Where MS Sans Serif and Verdana are missing, the closest fonts Debian ships stand in.
-void installFontSubstitutes();
-
 } // namespace window
