@@ -9,6 +9,7 @@
 #include <atomic>
 #include <benchmark/benchmark.h>
 #include <charconv>
+#include <cstdint>
 #include <cstdlib>
 #include <new>
 #include <string>
@@ -53,6 +54,57 @@ void fromChars(benchmark::State &state)
     }
 }
 BENCHMARK(fromChars)->DenseRange(0, 9);
+
+// The floor of a reading beyond the double range: raising and catching the error alone.
+void throwOverflow(benchmark::State &state)
+{
+    for (auto _ : state) {
+        try {
+            throw runtime::RuntimeError(runtime::ErrorCode::Overflow);
+        } catch (const runtime::RuntimeError &error) {
+            benchmark::DoNotOptimize(&error);
+        }
+    }
+}
+BENCHMARK(throwOverflow);
+
+// Growth with the length of the text: "0." and n digits, without blanks and with a blank
+// after every digit (the reading that skips blanks).
+std::string longNumber(std::int64_t digits, bool blanks)
+{
+    std::string text = "0.";
+    for (std::int64_t i = 0; i < digits; ++i) {
+        text += static_cast<char>('1' + i % 9);
+        if (blanks)
+            text += ' ';
+    }
+    return text;
+}
+
+void readNumberLength(benchmark::State &state)
+{
+    const std::string text = longNumber(state.range(0), state.range(1) != 0);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(runtime::readNumber(text));
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(readNumberLength)
+    ->ArgsProduct({
+        benchmark::CreateRange(16, 4096, 4), {0, 1}
+})
+    ->Complexity(benchmark::oN);
+
+void fromCharsLength(benchmark::State &state)
+{
+    const std::string text = longNumber(state.range(0), false);
+    for (auto _ : state) {
+        double value = 0;
+        std::from_chars(text.data(), text.data() + text.size(), value);
+        benchmark::DoNotOptimize(value);
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(fromCharsLength)->RangeMultiplier(4)->Range(16, 4096)->Complexity(benchmark::oN);
 
 constexpr float shownValues[] = { 22.857143f, 16.0f, 24.9f, 58.59375f, 1e30f };
 

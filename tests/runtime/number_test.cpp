@@ -20,12 +20,16 @@ void PrintTo(const Reading &row, std::ostream *os) { *os << row.name; }
 
 class NumberReading : public testing::TestWithParam<Reading> { };
 
-TEST_P(NumberReading, ReadsTheLeadingNumber)
+// A blank in front reads the same and sends the text through the reading that skips blanks,
+// rather than the direct one that takes blank-free text.
+TEST_P(NumberReading, ReadsTheLeadingNumberWithOrWithoutABlankInFront)
 {
     const Reading &row = GetParam();
-    const double value = readNumber(row.text);
-    EXPECT_EQ(value, row.expected) << '"' << row.text << '"';
-    EXPECT_EQ(std::signbit(value), std::signbit(row.expected)) << '"' << row.text << '"';
+    for (const std::string &text : { row.text, " " + row.text }) {
+        const double value = readNumber(text);
+        EXPECT_EQ(value, row.expected) << '"' << text << '"';
+        EXPECT_EQ(std::signbit(value), std::signbit(row.expected)) << '"' << text << '"';
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Plain, NumberReading,
@@ -77,6 +81,8 @@ INSTANTIATE_TEST_SUITE_P(Range, NumberReading,
         Reading { "belowRangeReadsZero", "1e-400", 0 },
         Reading { "belowRangeKeepsSign", "-1e-400", -0.0 },
         Reading { "hugeNegativeExponent", "1e-999999999999999999999", 0 },
+        Reading { "belowRangeWithLeadingZeros", "000.0001e-321", 0 },
+        Reading { "belowRangeWithPositiveExponent", "0." + std::string(400, '0') + "1e50", 0 },
         Reading { "manyLeadingFractionZeros", "0." + std::string(500, '0') + "1", 0 },
         Reading { "manyTrailingZeros", "1" + std::string(300, '0') + "e-300", 1 }),
     [](const auto &info) { return info.param.name; });
@@ -84,14 +90,17 @@ INSTANTIATE_TEST_SUITE_P(Range, NumberReading,
 TEST(NumberReadingRange, BeyondTheDoubleRangeIsOverflow)
 {
     const std::string texts[] = { "1e309", "-1e309", "1" + std::string(400, '0'),
-        "1e999999999999999999999", "0.01e311", std::string(1000, '9') + "e-690" };
+        "1e999999999999999999999", "0.01e311", std::string(1000, '9') + "e-690", ".5e310",
+        "000123e307", "0.000" + std::string(400, '1') + "e313" };
     for (const std::string &text : texts) {
-        SCOPED_TRACE(text.substr(0, 40));
-        try {
-            readNumber(text);
-            ADD_FAILURE() << "no error";
-        } catch (const runtime::RuntimeError &error) {
-            EXPECT_EQ(error.code(), runtime::ErrorCode::Overflow);
+        for (const std::string &written : { text, " " + text }) {
+            SCOPED_TRACE(written.substr(0, 40));
+            try {
+                readNumber(written);
+                ADD_FAILURE() << "no error";
+            } catch (const runtime::RuntimeError &error) {
+                EXPECT_EQ(error.code(), runtime::ErrorCode::Overflow);
+            }
         }
     }
 }
@@ -112,6 +121,7 @@ TEST(NumberReadingRange, LongMantissasRoundAsTheWholeNumber)
         double expected = 0;
         std::from_chars(text.data(), text.data() + text.size(), expected);
         EXPECT_EQ(readNumber(text), expected);
+        EXPECT_EQ(readNumber(" " + text), expected);
     }
     EXPECT_EQ(readNumber(tie), 9007199254740992.0);
     EXPECT_EQ(readNumber(tie + std::string(900, '0') + "1e-901"), 9007199254740994.0);
