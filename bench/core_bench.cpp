@@ -146,7 +146,7 @@ void bareArithmetic(benchmark::State &state)
     for (auto _ : state) {
         benchmark::DoNotOptimize(weight);
         benchmark::DoNotOptimize(height);
-        const float index = static_cast<float>(weight / (height * height));
+        const auto index = static_cast<float>(weight / (height * height));
         int row = 0;
         for (const float bound : { 16.0f, 18.4f, 24.9f, 29.9f, 34.9f, 39.9f, 49.9f })
             row += index > bound;

@@ -169,7 +169,7 @@ void TellunTest::focusOrder()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), order[step % order.size()]);
     }
-    for (int step = order.size() - 1; step >= 0; --step) {
+    for (qsizetype step = order.size() - 1; step >= 0; --step) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         QCOMPARE(QApplication::focusWidget()->objectName(), order[step]);
     }
