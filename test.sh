@@ -1,6 +1,26 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, checks the formatting and runs the whole test suite;
-# non-zero on any failure.
+# Installs what is missing, builds, and checks everything; non-zero on the first failure:
+# formatting, the whole suite (with the core's tests under Valgrind), clang-tidy, the whole
+# suite again under AddressSanitizer and UndefinedBehaviorSanitizer, and a short run of each
+# fuzzer.
 source "$(dirname "$0")/scripts/setup.sh"
-(cd "$top" && git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror)
+cd "$top"
+
+echo "== Formatting"
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+
+echo "== Test suite"
 ctest --test-dir "$build_dir" --output-on-failure --timeout 300
+
+echo "== Sanitizers"
+cmake --preset asan >/dev/null
+cmake --build --preset asan
+ctest --preset asan
+
+echo "== Fuzzers"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+ctest --preset fuzz -j2
+
+echo "== Static checks"
+scripts/tidy.sh
