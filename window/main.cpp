@@ -1,7 +1,7 @@
+#include "window/app_icon.h"
 #include "window/tellun.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <cstdio>
 #include <cstdlib>
 
@@ -22,7 +22,7 @@ int main(int argc, char *argv[])
     }
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Imc"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/org.example.Imc.svg")));
+    QApplication::setWindowIcon(window::applicationIcon());
     window::Tellun tellun;
     tellun.show();
     return QApplication::exec();

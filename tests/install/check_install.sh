@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
 # The installed tree and the .deb hold exactly the program, its desktop entry, metainfo and
-# icon, and the entry and metainfo pass their validators.
+# icon (SVG, and PNG at each size), and the entry and metainfo pass their validators.
 set -euo pipefail
 build=$1
 id=org.example.Imc
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-expected=$(printf '%s\n' bin/imc "share/applications/$id.desktop" \
-    "share/icons/hicolor/scalable/apps/$id.svg" "share/metainfo/$id.metainfo.xml")
+expected=$( (printf '%s\n' bin/imc "share/applications/$id.desktop" \
+    "share/icons/hicolor/scalable/apps/$id.svg" "share/metainfo/$id.metainfo.xml"
+    for size in 16 24 32 48 64 128 256; do
+        echo "share/icons/hicolor/${size}x${size}/apps/$id.png"
+    done) | sort)
 
 cmake --install "$build" --prefix "$work/prefix" >/dev/null
 installed=$(cd "$work/prefix" && find . -type f -printf '%P\n' | sort)

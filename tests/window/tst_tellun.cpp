@@ -1,4 +1,5 @@
 #include "runtime/message_box.h"
+#include "window/app_icon.h"
 #include "window/tellun.h"
 
 #include <QAccessible>
@@ -49,6 +50,7 @@ private slots:
     void accessibilityTree();
     void accessibleFocusFollowsTabOrder();
     void messageBoxIsAccessible();
+    void iconIsDrawnAtEverySize();
     void highDpi();
 
 private:
@@ -426,6 +428,31 @@ void TellunTest::messageBoxIsAccessible()
     QCOMPARE(name, QStringLiteral("Attenzione !!!"));
     QCOMPARE(text, QStringLiteral("Il valore del peso deve essere maggiore di zero"));
     QTRY_VERIFY(!QApplication::activeModalWidget());
+}
+
+// Drawn beforehand, so that no size the desktop asks for is scaled from another.
+void TellunTest::iconIsDrawnAtEverySize()
+{
+    const QIcon icon = window::applicationIcon();
+    const QList<QSize> sizes {
+        { 16,  16},
+        { 24,  24},
+        { 32,  32},
+        { 48,  48},
+        { 64,  64},
+        {128, 128},
+        {256, 256}
+    };
+    QList<QSize> available = icon.availableSizes();
+    std::sort(
+        available.begin(), available.end(), [](QSize a, QSize b) { return a.width() < b.width(); });
+    QCOMPARE(available, sizes);
+    for (const QSize &size : sizes) {
+        const QImage image = icon.pixmap(size).toImage();
+        QCOMPARE(image.size(), size);
+        QCOMPARE(qAlpha(image.pixel(0, 0)), 0); // rounded corner
+        QCOMPARE(image.pixel(size.width() / 8, size.height() / 2), 0xff308cc6u); // the blue
+    }
 }
 
 void TellunTest::highDpi()
