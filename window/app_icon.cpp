@@ -1,6 +1,9 @@
 #include "window/app_icon.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QEvent>
+#include <QWidget>
 
 namespace window {
 
@@ -12,6 +15,38 @@ QIcon applicationIcon()
     for (const QString &size : sizes.entryList(QDir::Dirs))
         icon.addFile(sizes.filePath(size + QStringLiteral("/org.example.Imc.png")));
     return icon;
+}
+
+namespace {
+
+// Waits for the first paint of the window it watches. The frame is flushed to the screen
+// before the event loop takes the next queued call, which sets the icon and ends the watch.
+class FirstFrameWatch : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    QApplication::setWindowIcon(applicationIcon());
+                    deleteLater();
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void setApplicationIconAfterFirstFrame(QWidget &window)
+{
+    window.installEventFilter(new FirstFrameWatch(&window));
 }
 
 } // namespace window

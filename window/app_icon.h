@@ -2,10 +2,17 @@
 
 #include <QIcon>
 
+class QWidget;
+
 namespace window {
 
-// The program's icon, drawn beforehand at every size the desktop asks for (16 to 256 pixels).
-// The sizes are PNG, which Qt reads by itself, so no image plugin loads at start-up.
+// The window's icon, drawn beforehand at the sizes window managers use (16 to 64 pixels).
+// The sizes are PNG, which Qt reads by itself, so no image plugin loads for it.
 QIcon applicationIcon();
+
+// Makes applicationIcon() the icon of every window once `window` has drawn its first frame.
+// Writing the icon into the window system at all its sizes takes longer than a fifth of the
+// start-up, and the window does not need its icon to be used.
+void setApplicationIconAfterFirstFrame(QWidget &window);
 
 } // namespace window

@@ -22,8 +22,8 @@ int main(int argc, char *argv[])
     }
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Imc"));
-    QApplication::setWindowIcon(window::applicationIcon());
     window::Tellun tellun;
+    window::setApplicationIconAfterFirstFrame(tellun);
     tellun.show();
     return QApplication::exec();
 }

@@ -51,6 +51,7 @@ private slots:
     void accessibleFocusFollowsTabOrder();
     void messageBoxIsAccessible();
     void iconIsDrawnAtEverySize();
+    void iconArrivesAfterTheFirstFrame();
     void highDpi();
 
 private:
@@ -430,19 +431,12 @@ void TellunTest::messageBoxIsAccessible()
     QTRY_VERIFY(!QApplication::activeModalWidget());
 }
 
-// Drawn beforehand, so that no size the desktop asks for is scaled from another.
+// Drawn beforehand, so that no size a window manager asks for is scaled from another.
 void TellunTest::iconIsDrawnAtEverySize()
 {
     const QIcon icon = window::applicationIcon();
-    const QList<QSize> sizes {
-        { 16,  16},
-        { 24,  24},
-        { 32,  32},
-        { 48,  48},
-        { 64,  64},
-        {128, 128},
-        {256, 256}
-    };
+    const QList<QSize> sizes { QSize(16, 16), QSize(24, 24), QSize(32, 32), QSize(48, 48),
+        QSize(64, 64) };
     QList<QSize> available = icon.availableSizes();
     std::sort(
         available.begin(), available.end(), [](QSize a, QSize b) { return a.width() < b.width(); });
@@ -453,6 +447,19 @@ void TellunTest::iconIsDrawnAtEverySize()
         QCOMPARE(qAlpha(image.pixel(0, 0)), 0); // rounded corner
         QCOMPARE(image.pixel(size.width() / 8, size.height() / 2), 0xff308cc6u); // the blue
     }
+}
+
+void TellunTest::iconArrivesAfterTheFirstFrame()
+{
+    QApplication::setWindowIcon(QIcon());
+    Tellun window;
+    const qsizetype children = window.children().size();
+    window::setApplicationIconAfterFirstFrame(window);
+    window.show();
+    QVERIFY(window.windowIcon().isNull());
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_COMPARE(window.windowIcon().availableSizes().size(), 5);
+    QTRY_COMPARE(window.children().size(), children); // the watch is gone
 }
 
 void TellunTest::highDpi()

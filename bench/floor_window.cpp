@@ -1,0 +1,66 @@
+// The floor of the program's start-up: a bare Qt Widgets window with the same 17 widgets at
+// the same places and in the same fonts, and an "Uscita" that quits. Nothing else: no
+// handlers, focus order, colours, accessibility names or icon.
+#include "window/layout_table.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRect>
+
+namespace {
+
+// The families the program's font substitutes resolve to.
+QString resolvedFamily(std::string_view family)
+{
+    return family == "Verdana" ? QStringLiteral("DejaVu Sans") : QStringLiteral("Liberation Sans");
+}
+
+QWidget *createWidget(const window::Control &control, QWidget *parent)
+{
+    const QString caption
+        = QString::fromUtf8(control.caption.data(), static_cast<qsizetype>(control.caption.size()));
+    switch (control.kind) {
+    case window::Kind::TextBox:
+        return new QLineEdit(parent);
+    case window::Kind::Button:
+        return new QPushButton(caption, parent);
+    case window::Kind::Label:
+        return new QLabel(caption, parent);
+    case window::Kind::Line: {
+        auto *line = new QFrame(parent);
+        line->setFrameStyle(QFrame::HLine | QFrame::Plain);
+        return line;
+    }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("Indice di Massa Corporea"));
+    window.setFixedSize(
+        window::toPixels(window::clientWidth), window::toPixels(window::clientHeight));
+    for (const window::Control &control : window::layoutTable) {
+        QWidget *widget = createWidget(control, &window);
+        widget->setGeometry(window::pixelRect(control));
+        if (control.font) {
+            QFont font(resolvedFamily(control.font->family));
+            font.setPointSizeF(control.font->points);
+            font.setBold(control.font->bold);
+            font.setItalic(control.font->italic);
+            widget->setFont(font);
+        }
+        if (control.name == "CmdUscita")
+            QObject::connect(static_cast<QPushButton *>(widget), &QPushButton::clicked, &app,
+                &QCoreApplication::quit);
+    }
+    window.show();
+    return QApplication::exec();
+}
