@@ -17,12 +17,11 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 #include <xcb/damage.h>
 #include <xcb/xcb.h>
 #include <xcb/xtest.h>
-
-extern char **environ;
 
 namespace {
 
@@ -49,7 +48,7 @@ using Reply = std::unique_ptr<T, Free>;
 std::pair<int, int> exitButtonCentre()
 {
     const auto &table = window::layoutTable;
-    const auto exit = std::find_if(table.begin(), table.end(),
+    const auto *const exit = std::find_if(table.begin(), table.end(),
         [](const window::Control &control) { return control.name == "CmdUscita"; });
     return { window::toPixels(exit->left + exit->width / 2),
         window::toPixels(exit->top + exit->height / 2) };
@@ -78,8 +77,10 @@ int main(int argc, char *argv[])
         = xcb_get_extension_data(connection, &xcb_damage_id);
     if (!damageExtension || !damageExtension->present)
         fail("the display has no DAMAGE extension");
-    Reply<xcb_damage_query_version_reply_t>(xcb_damage_query_version_reply(
+    const Reply<xcb_damage_query_version_reply_t> version(xcb_damage_query_version_reply(
         connection, xcb_damage_query_version(connection, 1, 1), nullptr));
+    if (!version)
+        fail("the display's DAMAGE extension does not answer");
     const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     xcb_change_window_attributes(connection, root, XCB_CW_EVENT_MASK, &mask);
     xcb_flush(connection);
