@@ -12,10 +12,13 @@
 
 namespace {
 
-// The families the program's font substitutes resolve to.
+// The family each of the program's fonts resolves to.
 QString resolvedFamily(std::string_view family)
 {
-    return family == "Verdana" ? QStringLiteral("DejaVu Sans") : QStringLiteral("Liberation Sans");
+    for (const window::FontSubstitute &font : window::fontSubstitutes)
+        if (font.family == family)
+            family = font.substitute;
+    return QString::fromUtf8(family.data(), static_cast<qsizetype>(family.size()));
 }
 
 QWidget *createWidget(const window::Control &control, QWidget *parent)

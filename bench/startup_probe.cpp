@@ -18,7 +18,6 @@
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
-#include <vector>
 #include <xcb/damage.h>
 #include <xcb/xcb.h>
 #include <xcb/xtest.h>
@@ -94,7 +93,6 @@ int main(int argc, char *argv[])
     // so that no frame drawn right after the mapping is missed.
     xcb_window_t mapped = XCB_NONE;
     double mapMs = -1, frameMs = -1;
-    std::vector<std::pair<xcb_window_t, xcb_damage_damage_t>> watched;
     while (frameMs < 0) {
         Reply<xcb_generic_event_t> event(xcb_wait_for_event(connection));
         if (!event)
@@ -106,7 +104,6 @@ int main(int argc, char *argv[])
             xcb_damage_create(
                 connection, damage, created->window, XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
             xcb_flush(connection);
-            watched.emplace_back(created->window, damage);
         } else if (type == XCB_MAP_NOTIFY && mapped == XCB_NONE) {
             mapped = reinterpret_cast<xcb_map_notify_event_t *>(event.get())->window;
             mapMs = millisecondsSince(start);

@@ -19,6 +19,18 @@ struct FontSpec {
     bool italic = false;
 };
 
+// Where a family above is missing, the closest font Debian ships stands in.
+struct FontSubstitute {
+    std::string_view family;
+    std::string_view substitute;
+};
+inline constexpr std::array<FontSubstitute, 2> fontSubstitutes {
+    {
+     { "MS Sans Serif", "Liberation Sans" },
+     { "Verdana", "DejaVu Sans" },
+     }
+};
+
 inline constexpr FontSpec headingFont { "MS Sans Serif", 12, true, false };
 inline constexpr FontSpec captionFont { "MS Sans Serif", 9.75 };
 inline constexpr FontSpec smallFont { "MS Sans Serif", 8.25 };

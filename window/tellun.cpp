@@ -73,11 +73,10 @@ void applyColour(QWidget *widget, Colour colour)
     }
 }
 
-// Where MS Sans Serif and Verdana are missing, the closest fonts Debian ships stand in.
 void installFontSubstitutes()
 {
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+    for (const FontSubstitute &font : fontSubstitutes)
+        QFont::insertSubstitution(toQString(font.family), toQString(font.substitute));
 }
 
 } // namespace
