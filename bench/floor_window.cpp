@@ -1,14 +1,14 @@
 // The floor of the program's start-up: a bare Qt Widgets window with the same 17 widgets at
 // the same places and in the same fonts, and an "Uscita" that quits. Nothing else: no
 // handlers, focus order, colours, accessibility names or icon.
-#include "window/layout_table.h"
+#include "window/layout.h"
+#include "window/qt/tellun.h"
 
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRect>
 
 namespace {
 
@@ -47,12 +47,13 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QWidget window;
-    window.setWindowTitle(QStringLiteral("Indice di Massa Corporea"));
+    window.setWindowTitle(window::toQString(window::caption));
     window.setFixedSize(
         window::toPixels(window::clientWidth), window::toPixels(window::clientHeight));
     for (const window::Control &control : window::layoutTable) {
         QWidget *widget = createWidget(control, &window);
-        widget->setGeometry(window::pixelRect(control));
+        const window::PixelRect rect = window::pixelRect(control);
+        widget->setGeometry(rect.left, rect.top, rect.width, rect.height);
         if (control.font) {
             QFont font(resolvedFamily(control.font->family));
             font.setPointSizeF(control.font->points);

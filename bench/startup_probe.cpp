@@ -4,7 +4,7 @@
 // "Uscita" to the process's exit. Prints "map_ms frame_ms exit_ms peak_rss_kb" on one line.
 //
 // startup_probe PROGRAM [ARGS...]
-#include "window/layout_table.h"
+#include "window/layout.h"
 
 #include <algorithm>
 #include <chrono>
@@ -46,11 +46,9 @@ using Reply = std::unique_ptr<T, Free>;
 // The centre of "Uscita", in the window's pixels.
 std::pair<int, int> exitButtonCentre()
 {
-    const auto &table = window::layoutTable;
-    const auto *const exit = std::find_if(table.begin(), table.end(),
-        [](const window::Control &control) { return control.name == "CmdUscita"; });
-    return { window::toPixels(exit->left + exit->width / 2),
-        window::toPixels(exit->top + exit->height / 2) };
+    const window::Control &exit = window::control("CmdUscita");
+    return { window::toPixels(exit.left + exit.width / 2),
+        window::toPixels(exit.top + exit.height / 2) };
 }
 
 void click(xcb_connection_t *connection, xcb_window_t root, int x, int y)

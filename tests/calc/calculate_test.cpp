@@ -12,30 +12,17 @@ using calc::CalculationFields;
 using calc::TextBox;
 using runtime::ErrorCode;
 
-const char *boxName(TextBox box)
-{
-    switch (box) {
-    case TextBox::TxtPeso:
-        return "TxtPeso";
-    case TextBox::TxtAltezza:
-        return "TxtAltezza";
-    case TextBox::TxtFattore:
-        return "TxtFattore";
-    }
-    return "?";
-}
-
 // Holds the three boxes and logs every read, write and message, in order.
 class RecordingForm : public calc::Form, public runtime::MessageBoxService {
 public:
     std::string text(TextBox box) const override
     {
-        log.push_back(std::string("read ") + boxName(box));
+        log.push_back("read " + std::string(calc::nameOf(box)));
         return boxes.at(box);
     }
     void setText(TextBox box, std::string_view text) override
     {
-        log.push_back(std::string("write ") + boxName(box) + " = " + std::string(text));
+        log.push_back("write " + std::string(calc::nameOf(box)) + " = " + std::string(text));
         boxes[box] = text;
     }
     std::string decimalSeparator() const override { return separator; }

@@ -1,5 +1,5 @@
 // Under a real X server (Xvfb): the window as the display shows it, saved as a screenshot.
-#include "window/tellun.h"
+#include "window/qt/tellun.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 // The program on a real display server, X11 or Wayland: the platform Qt chose, one
 // calculation through real message boxes, and "Uscita" ending the event loop with 0.
-#include "window/tellun.h"
+#include "window/qt/tellun.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #include "runtime/message_box.h"
-#include "window/app_icon.h"
-#include "window/tellun.h"
+#include "window/qt/app_icon.h"
+#include "window/qt/tellun.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,5 +1,5 @@
-#include "window/app_icon.h"
-#include "window/tellun.h"
+#include "window/qt/app_icon.h"
+#include "window/qt/tellun.h"
 
 #include <QApplication>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "window/message_boxes.h"
+#include "window/qt/message_boxes.h"
 
 #include <QMessageBox>
 

@@ -1,11 +1,12 @@
-#include "window/layout_table.h"
+#include "window/layout.h"
 
-#include <QRect>
+#include <algorithm>
+#include <stdexcept>
 
 namespace window {
 
 // clang-format off
-const std::array<Control, 17> layoutTable { {
+constexpr std::array<Control, 17> layoutTable { {
     // name              kind           caption                                              left   top  width height  tab  font          colour             align
     { "TxtFattore",      Kind::TextBox, "",                                                  3240, 4080,   855,  255,    10, &smallFont,   Colour::Default,   Align::Left   },
     { "TxtAltezza",      Kind::TextBox, "",                                                  3240, 1680,   855,  255,     9, &smallFont,   Colour::Default,   Align::Left   },
@@ -27,12 +28,77 @@ const std::array<Control, 17> layoutTable { {
 } };
 // clang-format on
 
-QRect pixelRect(const Control &control)
+namespace {
+
+// Every coordinate lies on the pixel grid of 96 dpi, so that no control straddles a pixel.
+constexpr bool onPixelGrid(const Control &c)
 {
-    // A line is one pixel thick, whichever way it runs.
-    const int extra = control.kind == Kind::Line ? 1 : 0;
-    return { toPixels(control.left), toPixels(control.top),
-        std::max(toPixels(control.width), extra), std::max(toPixels(control.height), extra) };
+    return c.left % 15 == 0 && c.top % 15 == 0 && c.width % 15 == 0 && c.height % 15 == 0;
+}
+static_assert(std::ranges::all_of(layoutTable, onPixelGrid));
+
+// The tab indexes are 0 to 15, each once; the line has none.
+constexpr bool tabIndexesArePermutation()
+{
+    std::array<int, layoutTable.size() - 1> seen {};
+    for (const Control &c : layoutTable) {
+        if (c.kind == Kind::Line)
+            continue;
+        if (c.tabIndex < 0 || c.tabIndex >= static_cast<int>(seen.size()) || seen[c.tabIndex]++)
+            return false;
+    }
+    return true;
+}
+static_assert(tabIndexesArePermutation());
+
+bool byTabIndex(const Control *a, const Control *b) { return a->tabIndex < b->tabIndex; }
+
+} // namespace
+
+PixelRect pixelRect(const Control &control, int dpi)
+{
+    const int thickness = control.kind == Kind::Line ? toPixels(15, dpi) : 0;
+    return { toPixels(control.left, dpi), toPixels(control.top, dpi),
+        std::max(toPixels(control.width, dpi), thickness),
+        std::max(toPixels(control.height, dpi), thickness) };
+}
+
+const Control &control(std::string_view name)
+{
+    const auto *found = std::ranges::find(layoutTable, name, &Control::name);
+    if (found == layoutTable.end())
+        throw std::invalid_argument("no such control");
+    return *found;
+}
+
+const Control &labelOf(const Control &box)
+{
+    for (const Control &label : layoutTable) {
+        if (label.kind == Kind::Label && label.top == box.top && label.left < box.left)
+            return label;
+    }
+    throw std::invalid_argument("a text box without its label");
+}
+
+std::vector<const Control *> creationOrder()
+{
+    std::vector<const Control *> focusable, others;
+    for (const Control &c : layoutTable)
+        (takesFocus(c) ? focusable : others).push_back(&c);
+    std::ranges::sort(focusable, byTabIndex);
+    std::ranges::stable_sort(others, byTabIndex);
+
+    std::vector<const Control *> order;
+    for (const Control *c : focusable) {
+        if (c->kind == Kind::TextBox) {
+            const Control *label = &labelOf(*c);
+            std::erase(others, label);
+            order.push_back(label);
+        }
+        order.push_back(c);
+    }
+    order.insert(order.end(), others.begin(), others.end());
+    return order;
 }
 
 } // namespace window

@@ -1,9 +1,14 @@
-#include "window/qt_form.h"
+#include "window/qt/qt_form.h"
 
 #include <QLineEdit>
 #include <QLocale>
 
 namespace window {
+
+QLineEdit *QtForm::edit(calc::TextBox box) const
+{
+    return m_window.findChild<QLineEdit *>(toQString(calc::nameOf(box)));
+}
 
 std::string QtForm::text(calc::TextBox box) const { return edit(box)->text().toStdString(); }
 

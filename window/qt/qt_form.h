@@ -5,6 +5,7 @@
 #include <QString>
 
 class QLineEdit;
+class QWidget;
 
 namespace window {
 
@@ -14,11 +15,12 @@ inline QString toQString(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The calculate command's view of the window: the three line edits, the user's locale.
+// The calculate command's view of the window: its line edits, found by name, and the user's
+// locale.
 class QtForm : public calc::Form {
 public:
-    QtForm(QLineEdit *peso, QLineEdit *altezza, QLineEdit *fattore)
-        : m_boxes { peso, altezza, fattore }
+    explicit QtForm(const QWidget &window)
+        : m_window(window)
     {
     }
     std::string text(calc::TextBox box) const override;
@@ -26,9 +28,9 @@ public:
     std::string decimalSeparator() const override;
 
 private:
-    QLineEdit *edit(calc::TextBox box) const { return m_boxes[static_cast<int>(box)]; }
+    QLineEdit *edit(calc::TextBox box) const;
 
-    QLineEdit *m_boxes[3];
+    const QWidget &m_window;
 };
 
 } // namespace window

@@ -1,4 +1,4 @@
-#include "window/app_icon.h"
+#include "window/qt/app_icon.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "calc/calculate.h"
+#include "calc/form.h"
+#include "runtime/message_box.h"
+
+#include <array>
+#include <functional>
+#include <string_view>
+
+namespace window {
+
+// What the window's three buttons do, whichever toolkit draws it. The front end gives the form
+// over its text boxes, its message boxes, and how it ends the program.
+class Commands {
+public:
+    Commands(calc::Form &form, runtime::MessageBoxService &messages, std::function<void()> end)
+        : m_form(form)
+        , m_messages(messages)
+        , m_end(std::move(end))
+    {
+    }
+
+    // Calculates. A run-time error is reported in a box of its own and the program goes on,
+    // with what the command stored until then kept.
+    void CmdCalcola_Click();
+    // One blank in each of the three boxes, not the empty text; nothing else changes.
+    void CmdCancella_Click();
+    // Ends the program at once, with nothing asked and nothing saved.
+    void CmdUscita_Click();
+
+    const calc::CalculationFields &fields() const { return m_fields; }
+
+private:
+    calc::Form &m_form;
+    runtime::MessageBoxService &m_messages;
+    std::function<void()> m_end;
+    calc::CalculationFields m_fields;
+};
+
+// The click of each button and its handler.
+struct ButtonHandler {
+    std::string_view button;
+    void (Commands::*click)();
+};
+inline constexpr std::array<ButtonHandler, 3> buttonHandlers {
+    {
+     { "CmdCalcola", &Commands::CmdCalcola_Click },
+     { "CmdCancella", &Commands::CmdCancella_Click },
+     { "CmdUscita", &Commands::CmdUscita_Click },
+     }
+};
+
+} // namespace window

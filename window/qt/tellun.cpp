@@ -1,0 +1,107 @@
+#include "window/qt/tellun.h"
+
+#include "window/layout.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace window {
+
+namespace {
+
+// Qt has no desktop colour; the classic Windows desktop blue stands in for it, readable
+// on the window's light background (contrast 4.6 : 1 on #efefef).
+constexpr QRgb desktopColour = 0x3a6ea5;
+
+QFont fontOf(const FontSpec &spec)
+{
+    QFont font(toQString(spec.family));
+    font.setPointSizeF(spec.points);
+    font.setBold(spec.bold);
+    font.setItalic(spec.italic);
+    return font;
+}
+
+QWidget *createWidget(const Control &control, QWidget *parent)
+{
+    switch (control.kind) {
+    case Kind::TextBox:
+        return new QLineEdit(parent);
+    case Kind::Button: {
+        auto *button = new QPushButton(toQString(control.caption), parent);
+        button->setAutoDefault(false); // no Enter role: Space clicks a focused button
+        return button;
+    }
+    case Kind::Label: {
+        auto *label = new QLabel(toQString(control.caption), parent);
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(
+            Qt::AlignTop | (control.align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft));
+        return label;
+    }
+    case Kind::Line: {
+        auto *line = new QFrame(parent);
+        line->setFrameStyle(QFrame::HLine | QFrame::Plain); // WindowText colour
+        line->setLineWidth(1);
+        return line;
+    }
+    }
+    return nullptr;
+}
+
+void applyColour(QWidget *widget, Colour colour)
+{
+    switch (colour) {
+    case Colour::Default:
+        break;
+    case Colour::Highlight:
+        widget->setForegroundRole(QPalette::Highlight);
+        break;
+    case Colour::Desktop: {
+        QPalette palette = widget->palette();
+        palette.setColor(QPalette::WindowText, QColor::fromRgb(desktopColour));
+        widget->setPalette(palette);
+        break;
+    }
+    }
+}
+
+} // namespace
+
+Tellun::Tellun(runtime::MessageBoxService *messages)
+    : m_form(*this)
+    , m_commands(m_form, messages ? *messages : m_ownMessages, [] { QCoreApplication::exit(0); })
+{
+    setObjectName(QStringLiteral("Tellun"));
+    setWindowTitle(toQString(caption));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedSize(toPixels(clientWidth), toPixels(clientHeight));
+    for (const FontSubstitute &font : fontSubstitutes)
+        QFont::insertSubstitution(toQString(font.family), toQString(font.substitute));
+
+    // Created in tab order, the text boxes and buttons form the focus chain by themselves.
+    for (const Control *control : creationOrder()) {
+        QWidget *widget = createWidget(*control, this);
+        widget->setObjectName(toQString(control->name));
+        const PixelRect rect = pixelRect(*control);
+        widget->setGeometry(rect.left, rect.top, rect.width, rect.height);
+        if (control->font)
+            widget->setFont(fontOf(*control->font));
+        applyColour(widget, control->colour);
+        if (!takesFocus(*control))
+            widget->setFocusPolicy(Qt::NoFocus);
+        else if (control->kind == Kind::TextBox)
+            findChild<QLabel *>(toQString(labelOf(*control).name))->setBuddy(widget);
+    }
+    findChild<QLineEdit *>(QStringLiteral("TxtPeso"))->setFocus();
+
+    for (const ButtonHandler &handler : buttonHandlers)
+        connect(findChild<QPushButton *>(toQString(handler.button)), &QPushButton::clicked, this,
+            [this, click = handler.click] { (m_commands.*click)(); });
+}
+
+} // namespace window
