@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Wine for the Windows tests: a prefix and an X server of their own, made for one test run.
+#   wine.sh STATE setup                   a new prefix in STATE, an Xvfb and a wineserver
+#   wine.sh STATE COMMAND [ARGS...]       COMMAND with that prefix and display: "wine X.exe"
+#   wine.sh STATE cleanup                 ends them and removes the prefix
+set -euo pipefail
+state=$1 action=$2
+shift 2
+export WINEPREFIX=$state/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+[ -s "$state/display" ] && export DISPLAY=:$(<"$state/display")
+
+case $action in
+setup)
+    "$0" "$state" cleanup
+    mkdir -p "$state"
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 3>"$state/display" \
+        >/dev/null 2>&1 &
+    echo $! >"$state/xvfb.pid"
+    for _ in $(seq 100); do
+        [ -s "$state/display" ] && break
+        sleep 0.1
+    done
+    [ -s "$state/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
+    export DISPLAY=:$(<"$state/display")
+    # Every process that outlives this script writes to /dev/null, not to ctest's pipe.
+    mkdir -p "$WINEPREFIX"
+    wineserver --persistent >/dev/null 2>&1
+    wineboot --init >/dev/null 2>&1
+    # "MS Sans Serif" as Wine's own raster font; Verdana drawn by DejaVu Sans. Top-level
+    # windows unmanaged: with no window manager Wine would wait for one on every close. The
+    # desktop colour apart from the window text, so that a label's colour tells which it is.
+    cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+    cat >"$state/settings.reg" <<'EOF'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
+"Managed"="N"
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"Verdana"="DejaVu Sans"
+
+[HKEY_CURRENT_USER\Control Panel\Colors]
+"Background"="58 110 165"
+EOF
+    wine regedit /S "$state/settings.reg" >/dev/null 2>&1
+    # The settings are read when Wine's processes start: start them again.
+    wineboot --restart >/dev/null 2>&1
+    echo "wine prefix ready on display $DISPLAY"
+    ;;
+cleanup)
+    [ -d "$WINEPREFIX" ] && wineserver --kill >/dev/null 2>&1 || true
+    [ -s "$state/xvfb.pid" ] && kill "$(<"$state/xvfb.pid")" 2>/dev/null || true
+    rm -rf "$state"
+    ;;
+*)
+    # Through a file, so that a Wine process that outlives the command holds no pipe of ctest.
+    output=$(mktemp)
+    status=0
+    "$action" "$@" >"$output" 2>&1 || status=$?
+    cat "$output"
+    rm -f "$output"
+    exit $status
+    ;;
+esac
