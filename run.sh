@@ -1,4 +1,4 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts the program.
-source "$(dirname "$0")/scripts/setup.sh"
+# Installs what is missing, builds the program, and starts it.
+source "$(dirname "$0")/scripts/setup.sh" run
 exec "$build_dir/imc" "$@"

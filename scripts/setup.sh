@@ -1,13 +1,16 @@
 # Sourced by run.sh and test.sh: installs the Debian packages that are missing, then configures
-# and builds into build/.
+# and builds into build/. With "test", the checks' packages and the tests as well; without,
+# only what the program needs.
 set -euo pipefail
 
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build_dir="$top/build"
+purpose=${1:-run}
 
 install_missing_packages() {
-    local wanted missing=()
-    mapfile -t wanted < <(grep -Ev '^\s*(#|$)' "$top/scripts/packages.txt")
+    local lists=("$top/scripts/packages.txt") wanted missing=()
+    [ "$purpose" = test ] && lists+=("$top/scripts/packages-test.txt")
+    mapfile -t wanted < <(cat "${lists[@]}" | grep -Ev '^\s*(#|$)')
     for package in "${wanted[@]}"; do
         if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
             missing+=("$package")
@@ -25,9 +28,20 @@ install_missing_packages() {
     "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# The program alone for run.sh, unless build/ already has the tests; everything for test.sh.
 build() {
-    cmake -S "$top" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-    cmake --build "$build_dir"
+    local testing=()
+    if [ "$purpose" = test ]; then
+        testing=(-DBUILD_TESTING=ON)
+    elif [ ! -f "$build_dir/CMakeCache.txt" ]; then
+        testing=(-DBUILD_TESTING=OFF)
+    fi
+    cmake -S "$top" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${testing[@]}" >/dev/null
+    if [ "$purpose" = test ]; then
+        cmake --build "$build_dir"
+    else
+        cmake --build "$build_dir" --target imc
+    fi
 }
 
 install_missing_packages
