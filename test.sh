@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and checks everything; non-zero on the first failure:
-# formatting, the whole suite (with the core's tests under Valgrind), the Windows program
-# cross-built and tested under Wine, the whole suite again under AddressSanitizer and
+# formatting, the whole suite (with the core's tests under Valgrind), the Debian package
+# checked by lintian, the Windows program cross-built and tested under Wine, the whole suite again under AddressSanitizer and
 # UndefinedBehaviorSanitizer, a short run of each fuzzer, and clang-tidy.
 source "$(dirname "$0")/scripts/setup.sh" test
 cd "$top"
@@ -11,6 +11,9 @@ git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
 
 echo "== Test suite"
 ctest --test-dir "$build_dir" --output-on-failure --timeout 300
+
+echo "== Debian package"
+scripts/deb.sh
 
 echo "== Windows program, under Wine"
 cmake --preset windows >/dev/null

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a clean copy of the tracked tree, as a distribution would
+# (dpkg-buildpackage, debhelper), and checks it with lintian; any error or warning fails.
+#   scripts/deb.sh [OUTDIR]      (build/deb by default: imc_*.deb and imc-dbgsym_*.deb)
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+out=${1:-$top/build/deb}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+version=$(dpkg-parsechangelog --file "$top/debian/changelog" --show-field Version)
+mkdir -p "$work/imc-$version" "$out"
+git -C "$top" ls-files -z | tar -C "$top" --null -T - -cf - | tar -x -C "$work/imc-$version"
+(cd "$work/imc-$version" && dpkg-buildpackage -us -uc -b >"$work/build.log" 2>&1) ||
+    { tail -n 40 "$work/build.log" >&2; exit 1; }
+status=0
+report=$(lintian --fail-on error,warning "$work"/imc_"$version"_*.changes 2>&1) || status=$?
+grep -v 'running with root privileges' <<<"$report" || true
+[ $status -eq 0 ] || { echo "lintian failed" >&2; exit 1; }
+cp "$work"/*.deb "$out"/
+echo "Debian package: $(cd "$out" && ls imc*_"$version"_*.deb | tr '\n' ' ')(lintian: clean)"
