@@ -71,6 +71,19 @@ PixelRect pixelRect(const Control &control, int dpi = 96);
 
 const Control &control(std::string_view name);
 
+// The control whose caption assistive technology reads as another's description: the note on
+// the decimal separator, for the two boxes numbers are typed into.
+struct Description {
+    std::string_view control;
+    std::string_view describedBy;
+};
+inline constexpr std::array<Description, 2> descriptions {
+    {
+     { "TxtPeso", "Label3" },
+     { "TxtAltezza", "Label3" },
+     }
+};
+
 // The label that names a text box for assistive technology: the one on its left.
 const Control &labelOf(const Control &box);
 

@@ -10,6 +10,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <QtGui/private/qguiapplication_p.h>
+#include <QtGui/qpa/qplatformaccessibility.h>
+#include <QtGui/qpa/qplatformintegration.h>
 #include <QtTest>
 
 using window::Tellun;
@@ -23,6 +26,14 @@ public:
 };
 
 const QString classTitle = QStringLiteral("Indicazione Stato Fisico");
+
+// The accessibility events as a screen reader receives them: what happened, and to whom.
+QList<QPair<QAccessible::Event, QString>> *heard = nullptr;
+void hear(QAccessibleEvent *event)
+{
+    if (heard && event->object())
+        heard->append({ event->type(), event->object()->objectName() });
+}
 
 } // namespace
 
@@ -46,9 +57,9 @@ private slots:
     void clearLeavesOneBlank();
     void exitEndsTheEventLoop_data();
     void exitEndsTheEventLoop();
-    void textBoxesAreNamedByTheirLabels();
     void accessibilityTree();
     void accessibleFocusFollowsTabOrder();
+    void eachTabStopIsAnnouncedOnItsFirstVisit();
     void messageBoxIsAccessible();
     void iconIsDrawnAtEverySize();
     void iconArrivesAfterTheFirstFrame();
@@ -330,58 +341,43 @@ void TellunTest::exitEndsTheEventLoop()
     QVERIFY(m_messages.shown.empty());
 }
 
-void TellunTest::textBoxesAreNamedByTheirLabels()
-{
-    const std::pair<const char *, const char *> names[] = {
-        {        "TxtPeso",          "PESO REALE   Kg"},
-        {     "TxtAltezza",    "ALTEZZA           m  "},
-        {     "TxtFattore",             "Fattore Peso"},
-        {     "CmdCalcola",                  "Calcola"},
-        {"LBLIntestazione", "INDICE DI MASSA CORPOREA"}
-    };
-    for (const auto &[name, accessibleName] : names) {
-        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control(name));
-        QVERIFY(accessible);
-        QCOMPARE(accessible->text(QAccessible::Name), QString::fromUtf8(accessibleName));
-    }
-}
-
-// What an assistive technology sees: every control, with its role and its name.
+// What an assistive technology sees: the window as a window, every control with its role,
+// its name, and for the two input boxes the note on the decimal separator as description.
 void TellunTest::accessibilityTree()
 {
     QAccessibleInterface *root = QAccessible::queryAccessibleInterface(m_window.get());
+    QCOMPARE(root->role(), QAccessible::Window);
     QCOMPARE(root->text(QAccessible::Name), QStringLiteral("Indice di Massa Corporea"));
-    QMap<QString, QPair<QAccessible::Role, QString>> seen;
-    for (int i = 0; i < root->childCount(); ++i) {
-        QAccessibleInterface *child = root->child(i);
-        seen.insert(
-            child->object()->objectName(), { child->role(), child->text(QAccessible::Name) });
-    }
+    QMap<QString, QAccessibleInterface *> seen;
+    for (int i = 0; i < root->childCount(); ++i)
+        seen.insert(root->child(i)->object()->objectName(), root->child(i));
     QCOMPARE(seen.size(), 17);
     const QAccessible::Role edit = QAccessible::EditableText, button = QAccessible::Button,
                             text = QAccessible::StaticText;
-    const std::tuple<const char *, QAccessible::Role, const char *> expected[] = {
-        {        "TxtPeso",   edit,                                  "PESO REALE   Kg"},
-        {     "TxtAltezza",   edit,                            "ALTEZZA           m  "},
-        {     "TxtFattore",   edit,                                     "Fattore Peso"},
-        {     "CmdCalcola", button,                                          "Calcola"},
-        {    "CmdCancella", button,                                         "Cancella"},
-        {      "CmdUscita", button,                                           "Uscita"},
-        {"LBLIntestazione",   text,                         "INDICE DI MASSA CORPOREA"},
-        {         "Label3",   text, "Utilizzare il punto come separatore dei decimali"},
-        {        "LBLPeso",   text,                                  "PESO REALE   Kg"},
-        {     "LBLAltezza",   text,                            "ALTEZZA           m  "},
-        {     "LBLFattore",   text,                                     "Fattore Peso"},
-        {         "Label4",   text,                               "Peso Reale    [Kg]"},
-        {         "Label5",   text,                     "Altezza \u00b2     [m\u00b2]"},
-        {         "Label6",   text,                            "Formula Utilizzata  :"},
-        {         "Label2",   text,                                     "Versione 1.2"},
-        {         "Label1",   text,                                     "By Quellbrin"},
+    const char *const note = "Utilizzare il punto come separatore dei decimali";
+    const std::tuple<const char *, QAccessible::Role, const char *, const char *> expected[] = {
+        {        "TxtPeso",   edit,              "PESO REALE   Kg", note},
+        {     "TxtAltezza",   edit,        "ALTEZZA           m  ", note},
+        {     "TxtFattore",   edit,                 "Fattore Peso",   ""},
+        {     "CmdCalcola", button,                      "Calcola",   ""},
+        {    "CmdCancella", button,                     "Cancella",   ""},
+        {      "CmdUscita", button,                       "Uscita",   ""},
+        {"LBLIntestazione",   text,     "INDICE DI MASSA CORPOREA",   ""},
+        {         "Label3",   text,                           note,   ""},
+        {        "LBLPeso",   text,              "PESO REALE   Kg",   ""},
+        {     "LBLAltezza",   text,        "ALTEZZA           m  ",   ""},
+        {     "LBLFattore",   text,                 "Fattore Peso",   ""},
+        {         "Label4",   text,           "Peso Reale    [Kg]",   ""},
+        {         "Label5",   text, "Altezza \u00b2     [m\u00b2]",   ""},
+        {         "Label6",   text,        "Formula Utilizzata  :",   ""},
+        {         "Label2",   text,                 "Versione 1.2",   ""},
+        {         "Label1",   text,                 "By Quellbrin",   ""},
     };
-    for (const auto &[name, role, accessibleName] : expected) {
+    for (const auto &[name, role, accessibleName, description] : expected) {
         QVERIFY2(seen.contains(name), name);
-        QCOMPARE(seen[name].first, role);
-        QCOMPARE(seen[name].second, QString::fromUtf8(accessibleName));
+        QCOMPARE(seen[name]->role(), role);
+        QCOMPARE(seen[name]->text(QAccessible::Name), QString::fromUtf8(accessibleName));
+        QCOMPARE(seen[name]->text(QAccessible::Description), QString::fromUtf8(description));
     }
 }
 
@@ -400,6 +396,35 @@ void TellunTest::accessibleFocusFollowsTabOrder()
     QCOMPARE(seen,
         QStringList(
             { "CmdUscita", "CmdCalcola", "CmdCancella", "TxtAltezza", "TxtFattore", "TxtPeso" }));
+}
+
+// A screen reader takes a box whose caret moves before it is focused for one it has already
+// announced, and says nothing. Along the Tab key, no stop reports its caret before its focus.
+void TellunTest::eachTabStopIsAnnouncedOnItsFirstVisit()
+{
+    QList<QPair<QAccessible::Event, QString>> events;
+    heard = &events;
+    QAccessible::installUpdateHandler(hear);
+    // As when a screen reader is running; Qt's own accessibility tests do the same.
+    QPlatformAccessibility *const platform
+        = QGuiApplicationPrivate::platformIntegration()->accessibility();
+    platform->setActive(true);
+    const auto stopListening = qScopeGuard([platform] {
+        platform->setActive(false);
+        QAccessible::installUpdateHandler(nullptr);
+        heard = nullptr;
+    });
+    for (int step = 0; step < 6; ++step) {
+        events.clear();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        const QString focused = QApplication::focusWidget()->objectName();
+        QStringList said;
+        for (const auto &[event, object] : events) {
+            if (object == focused && event != QAccessible::TextSelectionChanged)
+                said << QMetaEnum::fromType<QAccessible::Event>().valueToKey(event);
+        }
+        QCOMPARE(said.value(0), QStringLiteral("Focus"));
+    }
 }
 
 void TellunTest::messageBoxIsAccessible()

@@ -2,6 +2,7 @@
 
 #include "window/layout.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
@@ -28,8 +29,14 @@ QFont fontOf(const FontSpec &spec)
 QWidget *createWidget(const Control &control, QWidget *parent)
 {
     switch (control.kind) {
-    case Kind::TextBox:
-        return new QLineEdit(parent);
+    case Kind::TextBox: {
+        auto *box = new QLineEdit(parent);
+        // A line edit reports its caret the first time it takes the focus, before the focus
+        // itself, and a screen reader then takes it for focused already and says nothing.
+        // Placing the caret now spends that first report before anyone listens.
+        box->setCursorPosition(0);
+        return box;
+    }
     case Kind::Button: {
         auto *button = new QPushButton(toQString(control.caption), parent);
         button->setAutoDefault(false); // no Enter role: Space clicks a focused button
@@ -69,6 +76,14 @@ void applyColour(QWidget *widget, Colour colour)
     }
 }
 
+// The window is announced as a window; a plain QWidget would reach a screen reader with no role.
+QAccessibleInterface *accessibleWindow(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(Tellun::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    return nullptr;
+}
+
 } // namespace
 
 Tellun::Tellun(runtime::MessageBoxService *messages)
@@ -82,6 +97,8 @@ Tellun::Tellun(runtime::MessageBoxService *messages)
     setFixedSize(toPixels(clientWidth), toPixels(clientHeight));
     for (const FontSubstitute &font : fontSubstitutes)
         QFont::insertSubstitution(toQString(font.family), toQString(font.substitute));
+    static const bool accessibleAsWindow = (QAccessible::installFactory(accessibleWindow), true);
+    Q_UNUSED(accessibleAsWindow);
 
     // Created in tab order, the text boxes and buttons form the focus chain by themselves.
     for (const Control *control : creationOrder()) {
@@ -97,6 +114,9 @@ Tellun::Tellun(runtime::MessageBoxService *messages)
         else if (control->kind == Kind::TextBox)
             findChild<QLabel *>(toQString(labelOf(*control).name))->setBuddy(widget);
     }
+    for (const Description &description : descriptions)
+        findChild<QWidget *>(toQString(description.control))
+            ->setAccessibleDescription(toQString(control(description.describedBy).caption));
     findChild<QLineEdit *>(QStringLiteral("TxtPeso"))->setFocus();
 
     for (const ButtonHandler &handler : buttonHandlers)
