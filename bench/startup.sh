@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Start-up of build/imc against its floor (build/bench/imc_floor, a bare window with the same
-# widgets), run alternately on an Xvfb of their own: time to the window's mapping and to its
-# first frame, peak RSS, and the time from a click on "Uscita" to the exit. Prints the medians
-# and the ratios imc/floor.
+# widgets), run alternately on an Xvfb of their own, each program on one CPU: time to the
+# window's mapping, to its first frame and to its finished frame (the last drawing before 150
+# ms without any), the time from a click on "Uscita" to the exit, peak RSS, and CPU time.
+# Prints the medians, the ratios imc/floor, and the interquartile range of the ratios of the
+# pairs run one after the other.
 #   bench/startup.sh [RUNS]      (20 runs of each by default)
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -26,19 +28,25 @@ trap 'kill $xvfb_pid 2>/dev/null; rm -rf "$results" "$runtime_dir"' EXIT
 "$probe" "${programs[1]}" >/dev/null
 for ((run = 0; run < runs; run++)); do
     for program in "${programs[@]}"; do
-        "$probe" "$program" >>"$results/$(basename "$program")"
+        taskset -c 0 "$probe" "$program" >>"$results/$(basename "$program")"
     done
 done
 
-median() { # file column
-    cut -d' ' -f"$2" "$1" | sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+quantile() { # q, numbers on standard input
+    sort -g | awk -v q="$1" '{ v[NR] = $1 } END { i = 1 + (NR - 1) * q; f = int(i); print v[f] + (i - f) * (v[f + 1] - v[f]) }'
 }
+column() { cut -d' ' -f"$2" "$1"; }
 
-printf '%-22s %10s %10s %8s\n' "median of $runs runs" imc floor ratio
-for column in "1 map (ms)" "2 first frame (ms)" "3 Uscita to exit (ms)" "4 peak RSS (KiB)"; do
-    index=${column%% *}
-    name=${column#* }
-    imc=$(median "$results/imc" "$index")
-    floor=$(median "$results/imc_floor" "$index")
-    printf '%-22s %10s %10s %8.3f\n' "$name" "$imc" "$floor" "$(awk -v a="$imc" -v b="$floor" 'BEGIN { print a / b }')"
+printf '%-22s %10s %10s %8s   %s\n' "median of $runs runs" imc floor ratio "pairs' ratios, IQR"
+for name in "1 map (ms)" "2 first frame (ms)" "3 finished frame (ms)" "4 Uscita to exit (ms)" \
+    "5 peak RSS (KiB)" "6 CPU time (ms)"; do
+    index=${name%% *}
+    name=${name#* }
+    imc=$(column "$results/imc" "$index" | quantile 0.5)
+    floor=$(column "$results/imc_floor" "$index" | quantile 0.5)
+    ratios=$(paste -d' ' <(column "$results/imc" "$index") <(column "$results/imc_floor" "$index") |
+        awk '{ print $1 / $2 }')
+    printf '%-22s %10.1f %10.1f %8.3f   %.3f-%.3f\n' "$name" "$imc" "$floor" \
+        "$(awk -v a="$imc" -v b="$floor" 'BEGIN { print a / b }')" \
+        "$(quantile 0.25 <<<"$ratios")" "$(quantile 0.75 <<<"$ratios")"
 done

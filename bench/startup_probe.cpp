@@ -1,7 +1,10 @@
 // Starts a program on the X display of $DISPLAY and times, from just before the exec: the
 // mapping of its window, the first frame drawn into it (its first damage, as the window has
-// no background of its own), and, once it has been idle a while, the time from a click on
-// "Uscita" to the process's exit. Prints "map_ms frame_ms exit_ms peak_rss_kb" on one line.
+// no background of its own), the finished frame (the last drawing before the window stays
+// unchanged for 150 ms, what the user sees), and, once it has been idle a while, the time
+// from a click on "Uscita" to the process's exit. Prints
+// "map_ms frame_ms finished_ms exit_ms peak_rss_kb cpu_ms" on one line; the CPU time is the
+// program's, user and system, over its whole run.
 //
 // startup_probe PROGRAM [ARGS...]
 #include "window/layout.h"
@@ -12,6 +15,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <poll.h>
 #include <spawn.h>
 #include <string_view>
 #include <sys/resource.h>
@@ -88,27 +92,47 @@ int main(int argc, char *argv[])
         fail("cannot start the program");
 
     // Every top-level window the program creates is watched for damage from its creation on,
-    // so that no frame drawn right after the mapping is missed.
+    // so that no frame drawn right after the mapping is missed. Each report is acknowledged,
+    // so that the next drawing is reported too.
     xcb_window_t mapped = XCB_NONE;
-    double mapMs = -1, frameMs = -1;
-    while (frameMs < 0) {
-        Reply<xcb_generic_event_t> event(xcb_wait_for_event(connection));
-        if (!event)
-            fail("lost the display");
+    double mapMs = -1, frameMs = -1, lastDrawnMs = -1;
+    constexpr double quietMs = 150;
+    for (;;) {
+        Reply<xcb_generic_event_t> event(xcb_poll_for_event(connection));
+        if (!event) {
+            if (xcb_connection_has_error(connection))
+                fail("lost the display");
+            // Before the first frame, wait as long as it takes; after it, until the window has
+            // stayed unchanged for 150 ms.
+            int timeout = -1;
+            if (lastDrawnMs >= 0) {
+                const double quietFor = millisecondsSince(start) - lastDrawnMs;
+                if (quietFor >= quietMs)
+                    break;
+                timeout = static_cast<int>(quietMs - quietFor) + 1;
+            }
+            pollfd display { xcb_get_file_descriptor(connection), POLLIN, 0 };
+            poll(&display, 1, timeout);
+            continue;
+        }
         const uint8_t type = event->response_type & 0x7f;
         if (type == XCB_CREATE_NOTIFY) {
             const auto *created = reinterpret_cast<xcb_create_notify_event_t *>(event.get());
-            const xcb_damage_damage_t damage = xcb_generate_id(connection);
-            xcb_damage_create(
-                connection, damage, created->window, XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
+            xcb_damage_create(connection, xcb_generate_id(connection), created->window,
+                XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
             xcb_flush(connection);
         } else if (type == XCB_MAP_NOTIFY && mapped == XCB_NONE) {
             mapped = reinterpret_cast<xcb_map_notify_event_t *>(event.get())->window;
             mapMs = millisecondsSince(start);
         } else if (type == damageExtension->first_event + XCB_DAMAGE_NOTIFY) {
+            // Acknowledged, so that the next drawing is reported too.
             const auto *damaged = reinterpret_cast<xcb_damage_notify_event_t *>(event.get());
-            if (mapped != XCB_NONE && damaged->drawable == mapped)
-                frameMs = millisecondsSince(start);
+            xcb_damage_subtract(connection, damaged->damage, XCB_NONE, XCB_NONE);
+            xcb_flush(connection);
+            if (mapped != XCB_NONE && damaged->drawable == mapped) {
+                lastDrawnMs = millisecondsSince(start);
+                frameMs = frameMs < 0 ? lastDrawnMs : frameMs;
+            }
         }
     }
 
@@ -130,7 +154,9 @@ int main(int argc, char *argv[])
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
         fail("the program did not exit with 0");
 
-    std::printf("%.2f %.2f %.2f %ld\n", mapMs, frameMs, exitMs, usage.ru_maxrss);
+    const auto milliseconds = [](timeval t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; };
+    std::printf("%.2f %.2f %.2f %.2f %ld %.2f\n", mapMs, frameMs, lastDrawnMs, exitMs,
+        usage.ru_maxrss, milliseconds(usage.ru_utime) + milliseconds(usage.ru_stime));
     xcb_disconnect(connection);
     return 0;
 }

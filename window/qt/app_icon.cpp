@@ -3,17 +3,22 @@
 #include <QApplication>
 #include <QDir>
 #include <QEvent>
+#include <QImageReader>
 #include <QWidget>
 
 namespace window {
 
 QIcon applicationIcon()
 {
-    // One folder per size in the resources, ":/icons/48x48" and so on.
+    // One folder per size in the resources, ":/icons/48x48" and so on. Read as PNG by name,
+    // with Qt's own reader: left to find the format, Qt would load every image plugin to ask.
     QIcon icon;
     const QDir sizes(QStringLiteral(":/icons"));
-    for (const QString &size : sizes.entryList(QDir::Dirs))
-        icon.addFile(sizes.filePath(size + QStringLiteral("/org.example.Imc.png")));
+    for (const QString &size : sizes.entryList(QDir::Dirs)) {
+        QImageReader reader(sizes.filePath(size + QStringLiteral("/org.example.Imc.png")), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
     return icon;
 }
 

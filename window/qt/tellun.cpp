@@ -4,6 +4,7 @@
 
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QFontDatabase>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,9 +18,24 @@ namespace {
 // on the window's light background (contrast 4.6 : 1 on #efefef).
 constexpr QRgb desktopColour = 0x3a6ea5;
 
+// The family asked for where the system has it, otherwise its stand-in, named directly: a
+// family the system lacks sends Qt through fontconfig's fallbacks on every font it loads.
+QString familyOf(const FontSpec &spec)
+{
+    const QString family = toQString(spec.family);
+    static const QStringList installed = QFontDatabase::families();
+    if (installed.contains(family, Qt::CaseInsensitive))
+        return family;
+    for (const FontSubstitute &font : fontSubstitutes) {
+        if (font.family == spec.family)
+            return toQString(font.substitute);
+    }
+    return family;
+}
+
 QFont fontOf(const FontSpec &spec)
 {
-    QFont font(toQString(spec.family));
+    QFont font(familyOf(spec));
     font.setPointSizeF(spec.points);
     font.setBold(spec.bold);
     font.setItalic(spec.italic);
@@ -95,8 +111,6 @@ Tellun::Tellun(runtime::MessageBoxService *messages)
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(toPixels(clientWidth), toPixels(clientHeight));
-    for (const FontSubstitute &font : fontSubstitutes)
-        QFont::insertSubstitution(toQString(font.family), toQString(font.substitute));
     static const bool accessibleAsWindow = (QAccessible::installFactory(accessibleWindow), true);
     Q_UNUSED(accessibleAsWindow);
 
