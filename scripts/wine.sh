@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Wine for the Windows tests: a prefix and an X server of their own, made for one test run.
-#   wine.sh STATE setup                   a new prefix in STATE, an Xvfb and a wineserver
-#   wine.sh STATE COMMAND [ARGS...]       COMMAND with that prefix and display: "wine X.exe"
-#   wine.sh STATE cleanup                 ends them and removes the prefix
+# The Windows program under Wine, in a prefix and on an X server of their own: for the Windows
+# tests (a ctest fixture makes them for each run), the screenshot, or trying it by hand.
+#   scripts/wine.sh STATE setup               a new prefix in the folder STATE, Xvfb, wineserver
+#   scripts/wine.sh STATE COMMAND [ARGS...]   COMMAND with them: wine build-windows/imc.exe
+#   scripts/wine.sh STATE cleanup             ends them and removes STATE
 set -euo pipefail
 state=$1 action=$2
 shift 2
