@@ -2,7 +2,7 @@
 # Installs what is missing, builds, and checks everything; non-zero on the first failure:
 # formatting, the whole suite (with the core's tests under Valgrind), the Debian package
 # checked by lintian, the Windows program cross-built and tested under Wine, the whole suite again under AddressSanitizer and
-# UndefinedBehaviorSanitizer, a short run of each fuzzer, and clang-tidy.
+# UndefinedBehaviorSanitizer, a short run of the fuzzer, and clang-tidy.
 source "$(dirname "$0")/scripts/setup.sh" test
 cd "$top"
 
@@ -25,10 +25,10 @@ cmake --preset asan >/dev/null
 cmake --build --preset asan
 ctest --preset asan
 
-echo "== Fuzzers"
+echo "== Fuzzer"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
-ctest --preset fuzz -j2
+ctest --preset fuzz
 
 echo "== Static checks"
 scripts/tidy.sh
