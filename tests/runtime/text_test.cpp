@@ -22,28 +22,20 @@ TEST_P(SingleToText, ShowsSevenSignificantDigits)
     EXPECT_EQ(runtime::singleToText(row.value, row.separator), row.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Digits, SingleToText,
+INSTANTIATE_TEST_SUITE_P(Rules, SingleToText,
     testing::Values(Shown { "roundsToSevenDigits", 22.857143f, ".", "22.85714" },
         Shown { "roundsUpLastDigit", 20.761246f, ".", "20.76125" },
         Shown { "integerHasNoPoint", 16.0f, ".", "16" },
-        Shown { "trailingZerosDropped", 24.9f, ".", "24.9" },
         Shown { "nextAboveBoundReadsAsBound", 24.900002f, ".", "24.9" },
-        Shown { "exactEightDigitsRounded", 58.59375f, ".", "58.59375" },
         Shown { "zero", 0.0f, ".", "0" }, Shown { "negative", -5.5f, ".", "-5.5" },
         Shown { "sevenIntegerDigits", 1234567.0f, ".", "1234567" },
-        Shown { "smallestFixed", 0.0001f, ".", "0.0001" }),
-    [](const auto &info) { return info.param.name; });
-
-INSTANTIATE_TEST_SUITE_P(ExponentForm, SingleToText,
-    testing::Values(Shown { "tenMillion", 1e7f, ".", "1E+07" },
+        Shown { "smallestFixed", 0.0001f, ".", "0.0001" },
+        Shown { "tenMillion", 1e7f, ".", "1E+07" },
         Shown { "mantissaRounded", 123456789.0f, ".", "1.234568E+08" },
-        Shown { "belowFixed", 1e-5f, ".", "1E-05" }, Shown { "large", 1e30f, ".", "1E+30" },
+        Shown { "belowFixed", 1e-5f, ".", "1E-05" },
         Shown { "largestSingle", std::numeric_limits<float>::max(), ".", "3.402823E+38" },
-        Shown { "separatorInMantissa", 1.5e-7f, ",", "1,5E-07" }),
-    [](const auto &info) { return info.param.name; });
-
-INSTANTIATE_TEST_SUITE_P(Separator, SingleToText,
-    testing::Values(Shown { "comma", 22.857143f, ",", "22,85714" },
+        Shown { "separatorInMantissa", 1.5e-7f, ",", "1,5E-07" },
+        Shown { "comma", 22.857143f, ",", "22,85714" },
         Shown { "noSeparatorForIntegers", 16.0f, ",", "16" },
         Shown { "multiByte", 1.5f, "\u066b", "1\u066b5" }),
     [](const auto &info) { return info.param.name; });
