@@ -1,4 +1,4 @@
-#include "window/qt/app_icon.h"
+#include "window/qt/application.h"
 #include "window/qt/tellun.h"
 
 #include <QApplication>
@@ -21,9 +21,7 @@ int main(int argc, char *argv[])
             qputenv("QT_QPA_PLATFORM", "wayland");
     }
     QApplication app(argc, argv);
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Imc"));
     window::Tellun tellun;
-    window::setApplicationIconAfterFirstFrame(tellun);
-    tellun.show();
+    window::showAsApplication(tellun);
     return QApplication::exec();
 }

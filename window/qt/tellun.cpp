@@ -53,11 +53,8 @@ QWidget *createWidget(const Control &control, QWidget *parent)
         box->setCursorPosition(0);
         return box;
     }
-    case Kind::Button: {
-        auto *button = new QPushButton(toQString(control.caption), parent);
-        button->setAutoDefault(false); // no Enter role: Space clicks a focused button
-        return button;
-    }
+    case Kind::Button: // outside a dialog a push button has no Enter role; Space clicks it
+        return new QPushButton(toQString(control.caption), parent);
     case Kind::Label: {
         auto *label = new QLabel(toQString(control.caption), parent);
         label->setTextFormat(Qt::PlainText);
@@ -102,9 +99,9 @@ QAccessibleInterface *accessibleWindow(const QString &className, QObject *object
 
 } // namespace
 
-Tellun::Tellun(runtime::MessageBoxService *messages)
+Tellun::Tellun()
     : m_form(*this)
-    , m_commands(m_form, messages ? *messages : m_ownMessages, [] { QCoreApplication::exit(0); })
+    , m_commands(m_form, m_messages, [] { QCoreApplication::exit(0); })
 {
     setObjectName(QStringLiteral("Tellun"));
     setWindowTitle(toQString(caption));

@@ -22,13 +22,12 @@ inline constexpr FontSubstitute fontSubstitutes[] = {
 class Tellun : public QWidget {
     Q_OBJECT
 public:
-    // Message boxes go to `messages` when given, to real QMessageBoxes otherwise.
-    explicit Tellun(runtime::MessageBoxService *messages = nullptr);
+    Tellun();
 
     const calc::CalculationFields &fields() const { return m_commands.fields(); }
 
 private:
-    QtMessageBoxes m_ownMessages { this };
+    QtMessageBoxes m_messages { this };
     QtForm m_form;
     Commands m_commands;
 };

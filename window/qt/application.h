@@ -15,4 +15,8 @@ QIcon applicationIcon();
 // start-up, and the window does not need its icon to be used.
 void setApplicationIconAfterFirstFrame(QWidget &window);
 
+// Shows `window` as the program's: named by its desktop entry, which desktops match it with,
+// and with its icon once its first frame is drawn.
+void showAsApplication(QWidget &window);
+
 } // namespace window

@@ -1,4 +1,4 @@
-#include "window/qt/app_icon.h"
+#include "window/qt/application.h"
 
 #include <QApplication>
 #include <QDir>
@@ -15,7 +15,7 @@ QIcon applicationIcon()
     QIcon icon;
     const QDir sizes(QStringLiteral(":/icons"));
     for (const QString &size : sizes.entryList(QDir::Dirs)) {
-        QImageReader reader(sizes.filePath(size + QStringLiteral("/org.example.Imc.png")), "png");
+        QImageReader reader(sizes.filePath(size + QStringLiteral("/" IMC_APP_ID ".png")), "png");
         reader.setAutoDetectImageFormat(false);
         icon.addPixmap(QPixmap::fromImage(reader.read()));
     }
@@ -52,6 +52,13 @@ protected:
 void setApplicationIconAfterFirstFrame(QWidget &window)
 {
     window.installEventFilter(new FirstFrameWatch(&window));
+}
+
+void showAsApplication(QWidget &window)
+{
+    QGuiApplication::setDesktopFileName(QStringLiteral(IMC_APP_ID));
+    setApplicationIconAfterFirstFrame(window);
+    window.show();
 }
 
 } // namespace window

@@ -1,0 +1,194 @@
+#pragma once
+
+// What the window must do for its user, whichever toolkit draws it, written once against a
+// driver that reaches the window the way a user does. Each front end's test gives its driver
+// and calls these checks; what only one toolkit can show stays in that front end's test.
+#include <algorithm>
+#include <functional>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+// The window at 96 dpi: each control's place in pixels, its caption, the font the window asks
+// for, and for a text box the label that names it.
+struct ExpectedControl {
+    const char *name;
+    const char *caption; // UTF-8
+    int left;
+    int top;
+    int width;
+    int height;
+    const char *family;
+    double points;
+    bool bold;
+    bool italic;
+    bool centred;
+    bool highlighted; // a label in the highlight colour, not the desktop's
+    const char *label; // a text box's, by its caption; otherwise none
+
+    bool isLabel() const { return !label && name[0] == 'L'; }
+};
+
+// clang-format off
+// name               caption                                             left  top width height family           points bold   italic centred highlight label
+inline constexpr ExpectedControl expectedControls[] = {
+    { "LBLIntestazione", "INDICE DI MASSA CORPOREA",                           24,  16, 313, 20, "MS Sans Serif", 12.0, true , false, true , true , nullptr },
+    { "Label3",          "Utilizzare il punto come separatore dei decimali",   24,  48, 313, 20, "MS Sans Serif", 8.25, false, false, true , true , nullptr },
+    { "LBLPeso",         "PESO REALE   Kg",                                    88,  72, 121, 17, "MS Sans Serif", 9.75, false, false, false, false, nullptr },
+    { "TxtPeso",         "",                                                  216,  72,  57, 17, "MS Sans Serif", 8.25, false, false, false, false, "PESO REALE   Kg" },
+    { "LBLAltezza",      "ALTEZZA           m  ",                              88, 112, 121, 17, "MS Sans Serif", 9.75, false, false, false, false, nullptr },
+    { "TxtAltezza",      "",                                                  216, 112,  57, 17, "MS Sans Serif", 8.25, false, false, false, false, "ALTEZZA           m  " },
+    { "Label4",          "Peso Reale    [Kg]",                                160, 152, 113, 17, "MS Sans Serif", 9.75, false, false, false, false, nullptr },
+    { "Label6",          "Formula Utilizzata  :",                              32, 168, 121, 17, "MS Sans Serif", 9.75, false, false, false, false, nullptr },
+    { "Label5",          "Altezza \u00b2     [m\u00b2]",                      168, 184,  97, 17, "MS Sans Serif", 9.75, false, false, false, false, nullptr },
+    { "CmdCalcola",      "Calcola",                                           136, 224,  81, 25, "MS Sans Serif", 9.75, false, false, true , false, nullptr },
+    { "LBLFattore",      "Fattore Peso",                                       88, 272, 121, 17, "MS Sans Serif", 9.75, false, false, false, false, nullptr },
+    { "TxtFattore",      "",                                                  216, 272,  57, 17, "MS Sans Serif", 8.25, false, false, false, false, "Fattore Peso" },
+    { "CmdCancella",     "Cancella",                                           48, 320,  81, 25, "MS Sans Serif", 9.75, false, false, true , false, nullptr },
+    { "CmdUscita",       "Uscita",                                            224, 320,  81, 25, "MS Sans Serif", 9.75, false, false, true , false, nullptr },
+    { "Label2",          "Versione 1.2",                                      136, 352,  93, 23, "Verdana",       9.75, true , false, false, true , nullptr },
+    { "Label1",          "By Quellbrin",                                      112, 376, 141, 23, "Verdana",       9.75, false, true , false, true , nullptr },
+};
+// clang-format on
+
+inline constexpr const char *expectedTabOrder[]
+    = { "TxtPeso", "CmdUscita", "CmdCalcola", "CmdCancella", "TxtAltezza", "TxtFattore" };
+
+enum class Key { Tab, BackTab, Enter, Escape, Space };
+
+// The window as a user reaches it. Text is UTF-8; a message is "title: text", and
+// " (critical)" after it where the box shows the critical icon rather than the information one.
+class WindowDriver {
+public:
+    virtual ~WindowDriver() = default;
+    // A new window, shown, with nothing typed.
+    virtual void start() = 0;
+    virtual std::string title() = 0;
+    virtual std::vector<int> clientSize() = 0;
+    // What only this toolkit shows of a control: its font, its colour, what a screen reader
+    // finds.
+    virtual void checkLooks(const ExpectedControl &control) = 0;
+    virtual std::vector<int> place(const ExpectedControl &control) = 0; // left top width height
+    virtual std::string text(const ExpectedControl &control) = 0;
+    virtual bool takesFocus(const ExpectedControl &control) = 0;
+    virtual std::string focus() = 0; // the name of the control that has it
+    virtual void key(Key key) = 0; // Tab and BackTab return once the focus has moved
+    virtual void type(const char *box, const char *text) = 0;
+    // What `action` makes the window show, box after box, each read and dismissed with OK.
+    virtual std::vector<std::string> messages(std::size_t count, std::function<void()> action) = 0;
+    virtual void click(const char *button) = 0;
+    // Ends the program with Uscita or with the close box, and gives its exit status.
+    virtual int end(bool closeBox) = 0;
+    // The result's decimal separator where the window is run.
+    virtual std::string decimalSeparator() = 0;
+
+    const ExpectedControl &control(std::string_view name) const
+    {
+        return *std::ranges::find(expectedControls, name, &ExpectedControl::name);
+    }
+    std::string text(std::string_view name) { return text(control(name)); }
+    std::vector<std::string> press(const char *button, std::size_t count)
+    {
+        return messages(count, [=, this] { click(button); });
+    }
+};
+
+inline const std::string weightWarning
+    = "Attenzione !!!: Il valore del peso deve essere maggiore di zero";
+inline const std::string heightWarning
+    = "Attenzione !!!: Il valore dell'altezza deve essere maggiore di zero";
+inline const std::string classMessage = "Indicazione Stato Fisico: Lo Stato Fisico \u00e8 : ";
+
+// The window 361 by 414 pixels; each control at its place with its caption; only the boxes
+// and buttons take the focus.
+inline void checkControls(WindowDriver &window)
+{
+    window.start();
+    EXPECT_EQ(window.title(), "Indice di Massa Corporea");
+    EXPECT_EQ(window.clientSize(), std::vector({ 361, 414 }));
+    for (const ExpectedControl &control : expectedControls) {
+        SCOPED_TRACE(control.name);
+        EXPECT_EQ(window.place(control),
+            std::vector({ control.left, control.top, control.width, control.height }));
+        EXPECT_EQ(window.text(control), control.caption);
+        EXPECT_EQ(window.takesFocus(control), !control.isLabel());
+        window.checkLooks(control);
+    }
+}
+
+// Tab and Shift+Tab follow the tab order and wrap. Enter and Escape, pressed before each, do
+// nothing wherever the focus is: no button has a default or a cancel role. Space presses the
+// focused button.
+inline void checkKeyboard(WindowDriver &window)
+{
+    window.start();
+    const int stops = static_cast<int>(std::size(expectedTabOrder));
+    EXPECT_EQ(window.focus(), expectedTabOrder[0]);
+    const auto keys = window.messages(0, [&] {
+        for (int step = 1; step <= 2 * stops; ++step) {
+            window.key(Key::Enter);
+            window.key(Key::Escape);
+            const bool forward = step <= stops;
+            window.key(forward ? Key::Tab : Key::BackTab);
+            EXPECT_EQ(
+                window.focus(), expectedTabOrder[(forward ? step : 2 * stops - step) % stops]);
+        }
+    });
+    EXPECT_TRUE(keys.empty());
+    window.key(Key::Tab);
+    window.key(Key::Tab);
+    EXPECT_EQ(window.messages(2, [&] { window.key(Key::Space); }),
+        std::vector({ weightWarning, heightWarning }));
+}
+
+// Each button on a fresh window with the boxes as typed: the messages in order, the result box
+// afterwards, and then the program goes on and answers the next press.
+inline void checkButtons(WindowDriver &window)
+{
+    const std::string error = "Indice di Massa Corporea: Errore di run-time ";
+    const struct {
+        const char *weight, *height, *button;
+        std::vector<std::string> messages;
+        std::string result;
+    } presses[] = {
+  // clang-format off
+        { "70",   "1.75",   "CmdCalcola",  { classMessage + "di Peso Forma" },  "22" + window.decimalSeparator() + "85714" },
+        { "70",   "1,75",   "CmdCalcola",  { classMessage + "di Super Obeso" }, "70" },
+        { "",     "",       "CmdCalcola",  { weightWarning, heightWarning },    "" },
+        { "1e40", "1.75",   "CmdCalcola",  { error + "'6':\n\nOverflow (critical)" }, "" },
+        { "70",   "1e-200", "CmdCalcola",  { error + "'11':\n\nDivisione per zero (critical)" }, "" },
+        { "70",   "1.75",   "CmdCancella", {},                                  " " },
+  // clang-format on
+    };
+    for (const auto &press : presses) {
+        SCOPED_TRACE(std::string(press.weight) + " / " + press.height + " " + press.button);
+        window.start();
+        window.type("TxtPeso", press.weight);
+        window.type("TxtAltezza", press.height);
+        EXPECT_EQ(window.press(press.button, press.messages.size()), press.messages);
+        EXPECT_EQ(window.text("TxtFattore"), press.result);
+        if (press.messages.empty()) { // Clear blanks the input boxes as well
+            EXPECT_EQ(window.text("TxtPeso") + window.text("TxtAltezza"), "  ");
+            // A number typed next to the blank still reads as that number.
+            window.type("TxtPeso", " 80");
+            window.type("TxtAltezza", "2 ");
+            EXPECT_EQ(
+                window.press("CmdCalcola", 1), std::vector({ classMessage + "di Peso Forma" }));
+            EXPECT_EQ(window.text("TxtFattore"), "20");
+        }
+        window.type("TxtPeso", "-1");
+        window.type("TxtAltezza", "1");
+        EXPECT_EQ(window.press("CmdCalcola", 1), std::vector({ weightWarning }));
+    }
+}
+
+// Uscita and the close box end the program at once, with exit status 0 and nothing asked.
+inline void checkEnd(WindowDriver &window)
+{
+    for (const bool closeBox : { false, true }) {
+        SCOPED_TRACE(closeBox ? "close box" : "Uscita");
+        window.start();
+        window.type("TxtPeso", "70");
+        EXPECT_EQ(window.end(closeBox), 0);
+    }
+}
