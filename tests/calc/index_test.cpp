@@ -41,37 +41,4 @@ TEST(WeightClasses, EachBoundBelongsToTheClassBelowIt)
     EXPECT_EQ(weightClass(std::numeric_limits<float>::max()), "di Super Obeso");
 }
 
-struct Case {
-    const char *name;
-    double weight;
-    double height;
-    float index;
-    const char *weightClass;
-};
-
-void PrintTo(const Case &row, std::ostream *os) { *os << row.name; }
-
-class IndexAndClass : public testing::TestWithParam<Case> { };
-
-TEST_P(IndexAndClass, RoundsToSingleAndClassifies)
-{
-    const Case &row = GetParam();
-    const float index = computeIndex(row.weight, row.height);
-    EXPECT_EQ(std::bit_cast<std::uint32_t>(index), std::bit_cast<std::uint32_t>(row.index))
-        << index << " != " << row.index;
-    EXPECT_EQ(weightClass(index), row.weightClass);
-}
-
-INSTANTIATE_TEST_SUITE_P(Examples, IndexAndClass,
-    testing::Values(Case { "typical", 70, 1.75, 22.857143f, "di Peso Forma" },
-        Case { "quotientRoundsToBound", 24.9000001, 1, 24.9f, "di Peso Forma" },
-        Case { "nextSingleAboveBound", 24.900001, 1, 24.900002f, "Sovrappeso" },
-        Case { "underweight", 45, 1.8, 13.888889f, "di Grave Magrezza" },
-        Case { "obese", 100, 1.7, 34.602077f, "Obeso" },
-        Case { "sixDigitsInput", 60, 1.7, 20.761246f, "di Peso Forma" },
-        Case { "tinyQuotientIsZero", 1e-300, 1, 0.0f, "di Grave Magrezza" },
-        Case { "largestSingle", std::numeric_limits<float>::max(), 1,
-            std::numeric_limits<float>::max(), "di Super Obeso" }),
-    [](const auto &info) { return info.param.name; });
-
 } // namespace

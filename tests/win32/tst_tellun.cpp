@@ -138,10 +138,6 @@ public:
     {
         return textOf(find(window, control));
     }
-    bool takesFocus(const ExpectedControl &control) override
-    {
-        return GetWindowLongW(find(window, control), GWL_STYLE) & WS_TABSTOP;
-    }
     HWND focused() const
     {
         GUITHREADINFO thread {};
@@ -197,11 +193,11 @@ public:
             const std::vector<int> place = placeOf(icon);
             long red = 0, blue = 0;
             waitFor([&] { // until the icon is drawn
-                const auto drawn = screenshot(box, place[0], place[1], place[2], place[3]);
-                red = std::ranges::count_if(
-                    drawn, [](auto c) { return GetRValue(c) > GetBValue(c) + 64; });
-                blue = std::ranges::count_if(
-                    drawn, [](auto c) { return GetBValue(c) > GetRValue(c) + 64; });
+                red = blue = 0;
+                for (const COLORREF c : screenshot(box, place[0], place[1], place[2], place[3])) {
+                    red += GetRValue(c) > GetBValue(c) + 64;
+                    blue += GetBValue(c) > GetRValue(c) + 64;
+                }
                 return red + blue > 100;
             });
             seen.push_back(textOf(box) + ": " + textOf(GetDlgItem(box, 0xffff))

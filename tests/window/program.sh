@@ -4,14 +4,17 @@
 #   program.sh IMC wayland     with only WAYLAND_DISPLAY: running on Qt's Wayland plugin
 #   program.sh IMC offscreen   on an explicit QT_QPA_PLATFORM, with no display: running
 #   program.sh IMC nodisplay   with no display at all: status 2 and a message saying what to do
+#   program.sh IMC baddisplay  with a display that cannot be opened: the same
 set -u
 program=$1 where=$2
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
 fail() { echo "$where: $*" >&2; cat "$log" >&2; exit 1; }
 
-if [ "$where" = nodisplay ]; then
-    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" >"$log" 2>&1
+if [ "$where" = nodisplay ] || [ "$where" = baddisplay ]; then
+    display=()
+    [ "$where" = baddisplay ] && display=(DISPLAY=:4242)
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "${display[@]}" "$program" >"$log" 2>&1
     status=$?
     [ $status -eq 2 ] || fail "status $status, not 2"
     grep -q 'xvfb-run -a ./run.sh' "$log" || fail "no word of xvfb-run"

@@ -81,10 +81,6 @@ public:
     {
         return utf8(widget(control)->property("text").toString());
     }
-    bool takesFocus(const ExpectedControl &control) override
-    {
-        return widget(control)->focusPolicy() != Qt::NoFocus;
-    }
     std::string focus() override { return utf8(QApplication::focusWidget()->objectName()); }
     void key(Key key) override
     {

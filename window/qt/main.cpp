@@ -5,6 +5,26 @@
 #include <cstdio>
 #include <cstdlib>
 
+namespace {
+
+constexpr const char *headless = "Run it on a desktop, or headless with: xvfb-run -a ./run.sh\n";
+
+// While Qt opens the display: where it cannot, Qt would abort the program and suggest
+// reinstalling it. Say what is wrong instead, and end as when there is no display.
+void openingTheDisplay(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type != QtFatalMsg) {
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+        return;
+    }
+    std::fprintf(stderr, "imc: cannot open the display (DISPLAY=%s, WAYLAND_DISPLAY=%s).\n%s",
+        qPrintable(qEnvironmentVariable("DISPLAY")),
+        qPrintable(qEnvironmentVariable("WAYLAND_DISPLAY")), headless);
+    std::_Exit(2);
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     const bool x11 = std::getenv("DISPLAY");
@@ -12,15 +32,16 @@ int main(int argc, char *argv[])
     // An explicit QT_QPA_PLATFORM (offscreen, vnc, ...) needs no display of its own.
     if (!std::getenv("QT_QPA_PLATFORM")) {
         if (!x11 && !wayland) {
-            std::fputs("imc: no display (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
-                       "Run it on a desktop, or headless with: xvfb-run -a ./run.sh\n",
-                stderr);
+            std::fprintf(stderr,
+                "imc: no display (neither DISPLAY nor WAYLAND_DISPLAY is set).\n%s", headless);
             return 2;
         }
         if (!x11)
             qputenv("QT_QPA_PLATFORM", "wayland");
     }
+    qInstallMessageHandler(openingTheDisplay);
     QApplication app(argc, argv);
+    qInstallMessageHandler(nullptr);
     window::Tellun tellun;
     window::showAsApplication(tellun);
     return QApplication::exec();
