@@ -120,9 +120,7 @@ Tellun::Tellun()
         if (control->font)
             widget->setFont(fontOf(*control->font));
         applyColour(widget, control->colour);
-        if (!takesFocus(*control))
-            widget->setFocusPolicy(Qt::NoFocus);
-        else if (control->kind == Kind::TextBox)
+        if (control->kind == Kind::TextBox)
             findChild<QLabel *>(toQString(labelOf(*control).name))->setBuddy(widget);
     }
     for (const Description &description : descriptions)
