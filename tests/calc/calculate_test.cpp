@@ -129,6 +129,7 @@ INSTANTIATE_TEST_SUITE_P(Warned, CalculatePress,
     testing::Values(Press { "bothEmpty", "", "", warned({ weightWarning, heightWarning }), 0, 0 },
         Press { "negativeWeight", "-70", "1.75", warned({ weightWarning }), -70, 1.75 },
         Press { "zeroHeight", "70", "0", warned({ heightWarning }), 70, 0 },
+        Press { "noLeadingNumber", "kg", "1.8", warned({ weightWarning }), 0, 1.8 },
         Press { "negativeZeroHeight", "80", "-0", warned({ heightWarning }), 80, -0.0 }),
     [](const auto &info) { return info.param.name; });
 

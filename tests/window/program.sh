@@ -1,42 +1,44 @@
 #!/usr/bin/env bash
 # The program itself, started as run.sh starts it, where it is to run:
-#   program.sh IMC x11         on the X display given: its window mapped, titled, with its icon
-#   program.sh IMC wayland     with only WAYLAND_DISPLAY: running on Qt's Wayland plugin
+#   program.sh IMC x11         on the X display given: its window shown, with its icon
+#   program.sh IMC wayland     under a headless Weston of its own, with only WAYLAND_DISPLAY set:
+#                              running on Qt's Wayland plugin
 #   program.sh IMC offscreen   on an explicit QT_QPA_PLATFORM, with no display: running
 #   program.sh IMC nodisplay   with no display at all: status 2 and a message saying what to do
 #   program.sh IMC baddisplay  with a display that cannot be opened: the same
 set -u
 program=$1 where=$2
-log=$(mktemp)
-trap 'rm -f "$log"' EXIT
-fail() { echo "$where: $*" >&2; cat "$log" >&2; exit 1; }
+work=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
+fail() { echo "$where: $*" >&2; cat "$work"/*.log >&2; exit 1; }
+unset QT_QPA_PLATFORM
 
-if [ "$where" = nodisplay ] || [ "$where" = baddisplay ]; then
-    display=()
-    [ "$where" = baddisplay ] && display=(DISPLAY=:4242)
-    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "${display[@]}" "$program" >"$log" 2>&1
+case $where in
+nodisplay | baddisplay)
+    [ "$where" = baddisplay ] && export DISPLAY=:4242 || unset DISPLAY
+    env -u WAYLAND_DISPLAY "$program" >"$work/imc.log" 2>&1
     status=$?
     [ $status -eq 2 ] || fail "status $status, not 2"
-    grep -q 'xvfb-run -a ./run.sh' "$log" || fail "no word of xvfb-run"
-    exit 0
-fi
-
-[ "$where" = offscreen ] && export QT_QPA_PLATFORM=offscreen && unset DISPLAY WAYLAND_DISPLAY
-"$program" >"$log" 2>&1 &
-pid=$!
-trap 'kill $pid 2>/dev/null; rm -f "$log"' EXIT
-for _ in $(seq 50); do
-    case $where in
-        x11) xprop -name "Indice di Massa Corporea" _NET_WM_ICON 2>/dev/null | grep -q 'Icon (64 x 64)' && break ;;
-        wayland) grep -q libqwayland "/proc/$pid/maps" 2>/dev/null && break ;;
-        offscreen) grep -q libqoffscreen "/proc/$pid/maps" 2>/dev/null && break ;;
-    esac
-    sleep 0.1
-done
-kill -0 $pid 2>/dev/null || fail "the program ended"
-case $where in
-    x11) xwininfo -name "Indice di Massa Corporea" | grep -q IsViewable || fail "no window shown" ;;
-    wayland) grep -q libqwayland "/proc/$pid/maps" || fail "not on Wayland" ;;
-    offscreen) grep -q libqoffscreen "/proc/$pid/maps" || fail "not offscreen" ;;
+    grep -q 'xvfb-run -a ./run.sh' "$work/imc.log" || fail "no word of xvfb-run"
+    exit 0 ;;
+x11) ready() { xwininfo -name "Indice di Massa Corporea" | grep -q IsViewable &&
+    xprop -name "Indice di Massa Corporea" _NET_WM_ICON | grep -q 'Icon (64 x 64)'; } ;;
+wayland)
+    unset DISPLAY
+    export XDG_RUNTIME_DIR=$work WAYLAND_DISPLAY=weston
+    chmod 700 "$work"
+    weston --backend=headless-backend.so --socket=weston --idle-time=0 --no-config \
+        >"$work/weston.log" 2>&1 &
+    for _ in $(seq 100); do [ -S "$work/weston" ] && break; sleep 0.1; done
+    ready() { grep -q libqwayland "/proc/$pid/maps"; } ;;
+offscreen)
+    unset DISPLAY WAYLAND_DISPLAY
+    export QT_QPA_PLATFORM=offscreen
+    ready() { grep -q libqoffscreen "/proc/$pid/maps"; } ;;
 esac
+"$program" >"$work/imc.log" 2>&1 &
+pid=$!
+for _ in $(seq 50); do ready 2>/dev/null && break; sleep 0.1; done
+kill -0 $pid 2>/dev/null || fail "the program ended"
+ready || fail "not running as it should"
 echo "running on $where"
