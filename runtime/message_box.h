@@ -7,14 +7,12 @@ namespace runtime {
 
 class RuntimeError;
 
-// The buttons value of a message box: an icon plus a set of buttons.
+// The buttons value of a message box: an icon plus a set of buttons, the program's boxes all
+// having the one OK button. The values are Windows' own.
 namespace buttons {
 inline constexpr int OkOnly = 0;
 inline constexpr int Critical = 16;
-inline constexpr int Question = 32;
-inline constexpr int Warning = 48;
 inline constexpr int Information = 64;
-inline constexpr int ButtonSetMask = 0x0f;
 inline constexpr int IconMask = 0x70;
 } // namespace buttons
 

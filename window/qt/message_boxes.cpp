@@ -10,10 +10,6 @@ QMessageBox::Icon iconOf(int buttonsValue)
     switch (buttonsValue & runtime::buttons::IconMask) {
     case runtime::buttons::Critical:
         return QMessageBox::Critical;
-    case runtime::buttons::Question:
-        return QMessageBox::Question;
-    case runtime::buttons::Warning:
-        return QMessageBox::Warning;
     case runtime::buttons::Information:
         return QMessageBox::Information;
     }
