@@ -154,7 +154,9 @@ int main(int argc, char *argv[])
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
         fail("the program did not exit with 0");
 
-    const auto milliseconds = [](timeval t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; };
+    const auto milliseconds = [](timeval t) {
+        return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_usec) / 1e3;
+    };
     std::printf("%.2f %.2f %.2f %.2f %ld %.2f\n", mapMs, frameMs, lastDrawnMs, exitMs,
         usage.ru_maxrss, milliseconds(usage.ru_utime) + milliseconds(usage.ru_stime));
     xcb_disconnect(connection);

@@ -29,7 +29,7 @@ TEST(WeightClasses, EachBoundBelongsToTheClassBelowIt)
     };
     ASSERT_EQ(std::size(rows) + 1, calc::weightClasses.size());
     for (std::size_t row = 0; row < std::size(rows); ++row) {
-        const float bound = std::bit_cast<float>(rows[row].bound);
+        const auto bound = std::bit_cast<float>(rows[row].bound);
         SCOPED_TRACE(bound);
         const char *above = row + 1 < std::size(rows) ? rows[row + 1].text : "di Super Obeso";
         EXPECT_EQ(weightClass(std::nextafter(bound, 0.0f)), rows[row].text);

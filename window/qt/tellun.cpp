@@ -22,7 +22,7 @@ constexpr QRgb desktopColour = 0x3a6ea5;
 // family the system lacks sends Qt through fontconfig's fallbacks on every font it loads.
 QString familyOf(const FontSpec &spec)
 {
-    const QString family = toQString(spec.family);
+    QString family = toQString(spec.family);
     static const QStringList installed = QFontDatabase::families();
     if (installed.contains(family, Qt::CaseInsensitive))
         return family;
