@@ -29,12 +29,6 @@ public:
         log.push_back("message [" + request.title + "] " + request.prompt + " ("
             + std::to_string(request.buttons) + ")");
     }
-    void type(std::string weight, std::string height)
-    {
-        boxes[0] = std::move(weight);
-        boxes[1] = std::move(height);
-    }
-
     std::string boxes[3]; // by calc::TextBox
     mutable std::vector<std::string> log;
 };
@@ -81,10 +75,12 @@ TEST_P(CalculatePress, ReadsChecksTellsAndStoresInOrder)
     const Press &row = GetParam();
     RecordingForm form;
     calc::CalculationFields fields;
-    form.type("70", "1.75");
+    form.boxes[0] = "70";
+    form.boxes[1] = "1.75";
     calc::CmdCalcola_Click(form, form, fields);
     form.log.clear();
-    form.type(row.weight, row.height);
+    form.boxes[0] = row.weight;
+    form.boxes[1] = row.height;
     try {
         calc::CmdCalcola_Click(form, form, fields);
         EXPECT_FALSE(row.error);
