@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a clean copy of the tracked tree, as a distribution would
-# (dpkg-buildpackage, debhelper), and checks it with lintian; any error or warning fails.
+# (dpkg-buildpackage, debhelper), and checks it: lintian, the desktop entry's and the
+# metainfo's own validators, and the manual pages rendered with every groff warning on. Any
+# error or warning fails.
 #   scripts/deb.sh [OUTDIR]      (build/deb by default: imc_*.deb and imc-dbgsym_*.deb)
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -17,5 +19,14 @@ status=0
 report=$(lintian --fail-on error,warning "$work"/imc_"$version"_*.changes 2>&1) || status=$?
 grep -v 'running with root privileges' <<<"$report" || true
 [ $status -eq 0 ] || { echo "lintian failed" >&2; exit 1; }
+
+dpkg-deb --extract "$work/imc_${version}_$(dpkg --print-architecture).deb" "$work/root"
+share=$work/root/usr/share
+desktop-file-validate "$share/applications/org.example.Imc.desktop"
+appstreamcli validate --no-net --pedantic "$share/metainfo/org.example.Imc.metainfo.xml" >/dev/null
+for page in "$share"/man/{,en/}man1/imc.1.gz; do
+    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings=w -E UTF-8 -l "$page" 2>&1 >/dev/null)
+    [ -z "$warnings" ] || { echo "$page: $warnings" >&2; exit 1; }
+done
 cp "$work"/*.deb "$out"/
-echo "Debian package: $(cd "$out" && ls imc*_"$version"_*.deb | tr '\n' ' ')(lintian: clean)"
+echo "Debian package: $(cd "$out" && ls imc*_"$version"_*.deb | tr '\n' ' ')(lintian, validators and manual pages: clean)"

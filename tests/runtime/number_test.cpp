@@ -56,8 +56,8 @@ INSTANTIATE_TEST_SUITE_P(IgnoredBlanks, NumberReading,
 
 INSTANTIATE_TEST_SUITE_P(Sign, NumberReading,
     testing::Values(Reading { "minus", "-70", -70 }, Reading { "plus", "+5", 5 },
-        Reading { "negativeZero", "-0", -0.0 }, Reading { "signAlone", "-", -0.0 },
-        Reading { "twoSigns", "--5", -0.0 }, Reading { "minusInsideEndsTheNumber", "5-3", 5 }),
+        Reading { "negativeZero", "-0", -0.0 }, Reading { "twoSigns", "--5", -0.0 },
+        Reading { "minusInsideEndsTheNumber", "5-3", 5 }),
     [](const auto &info) { return info.param.name; });
 
 INSTANTIATE_TEST_SUITE_P(LongestLeadingPart, NumberReading,
@@ -88,7 +88,6 @@ INSTANTIATE_TEST_SUITE_P(Range, NumberReading,
         Reading { "belowRangeReadsZero", "1e-400", 0 },
         Reading { "belowRangeKeepsSign", "-1e-400", -0.0 },
         Reading { "belowRangeUppercase", "1E-400", 0 },
-        Reading { "hugeNegativeExponent", "1e-999999999999999999999", 0 },
         Reading { "belowRangeWithLeadingZeros", "000.0001e-321", 0 },
         Reading { "belowRangeWithPositiveExponent", "0." + std::string(400, '0') + "1e50", 0 },
         Reading { "manyLeadingFractionZeros", "0." + std::string(500, '0') + "1", 0 },

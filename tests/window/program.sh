@@ -1,11 +1,6 @@
 #!/usr/bin/env bash
-# The program itself, started as run.sh starts it, where it is to run:
-#   program.sh IMC x11         on the X display given: its window shown, with its icon
-#   program.sh IMC wayland     under a headless Weston of its own, with only WAYLAND_DISPLAY set:
-#                              running on Qt's Wayland plugin
-#   program.sh IMC offscreen   on an explicit QT_QPA_PLATFORM, with no display: running
-#   program.sh IMC nodisplay   with no display at all: status 2 and a message saying what to do
-#   program.sh IMC baddisplay  with a display that cannot be opened: the same
+# program.sh IMC x11|wayland|offscreen|nodisplay|baddisplay: the program started as run.sh
+# does, where it is to run (under ctest's description of each case in tests/window/).
 set -u
 program=$1 where=$2
 work=$(mktemp -d)
