@@ -1,34 +1,42 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and checks everything; non-zero on the first failure:
 # formatting, the whole suite (with the core's tests under Valgrind), the Debian package
-# checked by lintian, the Windows program cross-built and tested under Wine, the whole suite again under AddressSanitizer and
-# UndefinedBehaviorSanitizer, a short run of the fuzzer, and clang-tidy.
+# checked by lintian, the Windows program cross-built and tested under Wine, the whole suite
+# again under AddressSanitizer and UndefinedBehaviorSanitizer, a short run of the fuzzer, and
+# clang-tidy. Each step says how long it took.
 source "$(dirname "$0")/scripts/setup.sh" test
 cd "$top"
+jobs=$(nproc)
+step() {
+    [ -n "${since:-}" ] && echo "   ($((SECONDS - since)) s)"
+    since=$SECONDS
+    echo "== $1"
+}
 
-echo "== Formatting"
+step "Formatting"
 git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
 
-echo "== Test suite"
-ctest --test-dir "$build_dir" --output-on-failure --timeout 300
+step "Test suite"
+ctest --test-dir "$build_dir" --output-on-failure --timeout 300 -j"$jobs"
 
-echo "== Debian package"
+step "Debian package"
 scripts/deb.sh
 
-echo "== Windows program, under Wine"
+step "Windows program, under Wine"
 cmake --preset windows >/dev/null
 cmake --build --preset windows
-ctest --preset windows
+ctest --preset windows -j"$jobs"
 
-echo "== Sanitizers"
+step "Sanitizers"
 cmake --preset asan >/dev/null
 cmake --build --preset asan
-ctest --preset asan
+ctest --preset asan -j"$jobs"
 
-echo "== Fuzzer"
+step "Fuzzer"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 ctest --preset fuzz
 
-echo "== Static checks"
+step "Static checks"
 scripts/tidy.sh
+step "All checks passed"

@@ -13,7 +13,8 @@ trap 'rm -rf "$work"' EXIT
 version=$(dpkg-parsechangelog --file "$top/debian/changelog" --show-field Version)
 mkdir -p "$work/imc-$version" "$out"
 git -C "$top" ls-files -z | tar -C "$top" --null -T - -cf - | tar -x -C "$work/imc-$version"
-(cd "$work/imc-$version" && dpkg-buildpackage -us -uc -b >"$work/build.log" 2>&1) ||
+(cd "$work/imc-$version" &&
+    DEB_BUILD_OPTIONS="parallel=$(nproc)" dpkg-buildpackage -us -uc -b >"$work/build.log" 2>&1) ||
     { tail -n 40 "$work/build.log" >&2; exit 1; }
 status=0
 report=$(lintian --fail-on error,warning "$work"/imc_"$version"_*.changes 2>&1) || status=$?
