@@ -111,11 +111,10 @@ std::optional<double> readPlainNumber(std::string_view text)
         return std::nullopt;
     if (result.ptr != end && (isIgnored(*result.ptr) || *result.ptr == 'e' || *result.ptr == 'E'))
         return std::nullopt;
-    if (result.ec == std::errc::result_out_of_range) {
-        if (beyondRange(std::string_view(p, static_cast<std::size_t>(result.ptr - p))))
-            throw RuntimeError(ErrorCode::Overflow);
-        value = 0.0;
-    }
+    // Below the range from_chars leaves the value as it was, zero.
+    if (result.ec == std::errc::result_out_of_range
+        && beyondRange(std::string_view(p, static_cast<std::size_t>(result.ptr - p))))
+        throw RuntimeError(ErrorCode::Overflow);
     return negative ? -value : value;
 }
 
@@ -201,15 +200,13 @@ double readNumber(std::string_view text)
     *end++ = 'e';
     end = std::to_chars(end, buffer.data() + buffer.size(), exponent).ptr;
 
+    // The digits have no leading zero, so out of range the sign of count + exponent says on
+    // which side the number lies; below it, from_chars leaves the value as it was, zero.
     double value = 0.0;
     const auto result = std::from_chars(buffer.data(), end, value);
-    if (result.ec == std::errc::result_out_of_range) {
-        // The digits have no leading zero, so the sign of count + exponent says on which side
-        // of the range the number lies.
-        if (static_cast<std::int64_t>(count) + exponent > 0)
-            throw RuntimeError(ErrorCode::Overflow);
-        value = 0.0;
-    }
+    if (result.ec == std::errc::result_out_of_range
+        && static_cast<std::int64_t>(count) + exponent > 0)
+        throw RuntimeError(ErrorCode::Overflow);
     return negative ? -value : value;
 }
 

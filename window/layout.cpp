@@ -86,7 +86,6 @@ std::vector<const Control *> creationOrder()
     for (const Control &c : layoutTable)
         (takesFocus(c) ? focusable : others).push_back(&c);
     std::ranges::sort(focusable, byTabIndex);
-    std::ranges::stable_sort(others, byTabIndex);
 
     std::vector<const Control *> order;
     for (const Control *c : focusable) {

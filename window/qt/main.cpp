@@ -27,17 +27,13 @@ void openingTheDisplay(QtMsgType type, const QMessageLogContext &, const QString
 
 int main(int argc, char *argv[])
 {
-    const bool x11 = std::getenv("DISPLAY");
-    const bool wayland = std::getenv("WAYLAND_DISPLAY");
-    // An explicit QT_QPA_PLATFORM (offscreen, vnc, ...) needs no display of its own.
-    if (!std::getenv("QT_QPA_PLATFORM")) {
-        if (!x11 && !wayland) {
-            std::fprintf(stderr,
-                "imc: no display (neither DISPLAY nor WAYLAND_DISPLAY is set).\n%s", headless);
-            return 2;
-        }
-        if (!x11)
-            qputenv("QT_QPA_PLATFORM", "wayland");
+    // Qt takes X11 where DISPLAY is set, Wayland where only WAYLAND_DISPLAY is; an explicit
+    // QT_QPA_PLATFORM (offscreen, vnc, ...) needs no display of its own.
+    if (!std::getenv("QT_QPA_PLATFORM") && !std::getenv("DISPLAY")
+        && !std::getenv("WAYLAND_DISPLAY")) {
+        std::fprintf(
+            stderr, "imc: no display (neither DISPLAY nor WAYLAND_DISPLAY is set).\n%s", headless);
+        return 2;
     }
     qInstallMessageHandler(openingTheDisplay);
     QApplication app(argc, argv);

@@ -111,7 +111,8 @@ Tellun::Tellun()
     static const bool accessibleAsWindow = (QAccessible::installFactory(accessibleWindow), true);
     Q_UNUSED(accessibleAsWindow);
 
-    // Created in tab order, the text boxes and buttons form the focus chain by themselves.
+    // Created in tab order, the text boxes and buttons form the focus chain by themselves, and
+    // the window opens with the focus on its first, TxtPeso.
     for (const Control *control : creationOrder()) {
         QWidget *widget = createWidget(*control, this);
         widget->setObjectName(toQString(control->name));
@@ -126,7 +127,6 @@ Tellun::Tellun()
     for (const Description &description : descriptions)
         findChild<QWidget *>(toQString(description.control))
             ->setAccessibleDescription(toQString(control(description.describedBy).caption));
-    findChild<QLineEdit *>(QStringLiteral("TxtPeso"))->setFocus();
 
     for (const ButtonHandler &handler : buttonHandlers)
         connect(findChild<QPushButton *>(toQString(handler.button)), &QPushButton::clicked, this,
