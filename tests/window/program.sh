@@ -7,6 +7,8 @@ work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
 fail() { echo "$where: $*" >&2; cat "$work"/*.log >&2; exit 1; }
 unset QT_QPA_PLATFORM
+declare -A message=([nodisplay]='imc: no display (neither DISPLAY nor WAYLAND_DISPLAY is set).'
+    [baddisplay]='imc: cannot open the display (DISPLAY=:4242, WAYLAND_DISPLAY=).')
 
 case $where in
 nodisplay | baddisplay)
@@ -15,6 +17,7 @@ nodisplay | baddisplay)
     status=$?
     [ $status -eq 2 ] || fail "status $status, not 2"
     grep -q 'xvfb-run -a ./run.sh' "$work/imc.log" || fail "no word of xvfb-run"
+    grep -qx "${message[$where]}" "$work/imc.log" || fail "not said: ${message[$where]}"
     exit 0 ;;
 x11) ready() { xwininfo -name "Indice di Massa Corporea" | grep -q IsViewable &&
     xprop -name "Indice di Massa Corporea" _NET_WM_ICON | grep -q 'Icon (64 x 64)'; } ;;

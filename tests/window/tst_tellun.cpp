@@ -59,13 +59,7 @@ public:
         EXPECT_EQ(utf8(QGuiApplication::desktopFileName()), "org.example.Imc");
         EXPECT_TRUE(QTest::qWaitFor([&] { return window->children().size() == children; }));
         EXPECT_EQ(window->windowIcon().availableSizes(),
-            QList<QSize>({
-                {16, 16},
-                {24, 24},
-                {32, 32},
-                {48, 48},
-                {64, 64}
-        }));
+            QList({ QSize(16, 16), QSize(24, 24), QSize(32, 32), QSize(48, 48), QSize(64, 64) }));
         EXPECT_GT(window->paints, 0);
         EXPECT_FALSE(window->iconAtFirstPaint);
     }
@@ -73,13 +67,14 @@ public:
     std::vector<int> clientSize() override
     {
         EXPECT_EQ(window->minimumSize(), window->maximumSize()); // fixed
+        EXPECT_EQ(window->objectName(), "Tellun");
+        EXPECT_EQ(window->windowFlags() & ~Qt::WindowSystemMenuHint,
+            Qt::Window | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint
+                | Qt::WindowCloseButtonHint);
         EXPECT_EQ(QAccessible::queryAccessibleInterface(window.get())->role(), QAccessible::Window);
         return { window->width(), window->height() };
     }
-    QWidget *widget(const ExpectedControl &control) const
-    {
-        return window->findChild<QWidget *>(control.name);
-    }
+    QWidget *widget(const ExpectedControl &c) const { return window->findChild<QWidget *>(c.name); }
     // Each caption whole in its font or the stand-in Debian ships, each label in its colour;
     // for assistive technology, each control's role and name (a text box its label's), and the
     // two input boxes described by the note on the decimal separator.
@@ -117,9 +112,19 @@ public:
         const QRect place = widget(control)->geometry();
         return { place.x(), place.y(), place.width(), place.height() };
     }
-    std::string text(const ExpectedControl &control) override
+    std::vector<bool> inWindowText(int left, int top, int width, int height) override
     {
-        return utf8(widget(control)->property("text").toString());
+        const QImage image = window->grab(QRect(left, top, width, height)).toImage();
+        std::vector<bool> shown;
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                shown.push_back(
+                    image.pixelColor(x, y) == window->palette().color(QPalette::WindowText));
+        return shown;
+    }
+    std::string text(const ExpectedControl &c) override
+    {
+        return utf8(widget(c)->property("text").toString());
     }
     std::string focus() override { return utf8(QApplication::focusWidget()->objectName()); }
     // A screen reader takes a box whose caret moves before it is focused for one it has
@@ -170,16 +175,11 @@ public:
     }
     void click(const char *button) override
     {
-        QTest::mouseClick(window->findChild<QWidget *>(button), Qt::LeftButton);
+        QTest::mouseClick(widget(control(button)), Qt::LeftButton);
     }
     int end(bool closeBox) override
     {
-        QTimer::singleShot(0, [this, closeBox] {
-            if (closeBox)
-                window->close();
-            else
-                click("CmdUscita");
-        });
+        QTimer::singleShot(0, [&] { closeBox ? void(window->close()) : click("CmdUscita"); });
         QTimer guard; // a program that does not end fails the test rather than hangs it
         guard.callOnTimeout([] { QCoreApplication::exit(99); });
         guard.start(10000);

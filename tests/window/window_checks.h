@@ -70,6 +70,8 @@ public:
     virtual void checkLooks(const ExpectedControl &control) = 0;
     virtual std::vector<int> place(const ExpectedControl &control) = 0; // left top width height
     virtual std::string text(const ExpectedControl &control) = 0;
+    // Whether each pixel of a rectangle of the window shows the window-text colour, by row.
+    virtual std::vector<bool> inWindowText(int left, int top, int width, int height) = 0;
     virtual std::string focus() = 0; // the name of the control that has it
     virtual void key(Key key) = 0; // Tab and BackTab return once the focus has moved
     virtual void type(const char *box, const char *text) = 0;
@@ -97,7 +99,8 @@ inline const std::string heightWarning
     = "Attenzione !!!: Il valore dell'altezza deve essere maggiore di zero";
 inline const std::string classMessage = "Indicazione Stato Fisico: Lo Stato Fisico \u00e8 : ";
 
-// The window 361 by 414 pixels; each control at its place with its caption.
+// The window 361 by 414 pixels; each control at its place with its caption; the fraction bar
+// one pixel thick, in the window-text colour, from x 160 to 263 at y 176.
 inline void checkControls(WindowDriver &window)
 {
     window.start();
@@ -110,6 +113,9 @@ inline void checkControls(WindowDriver &window)
         EXPECT_EQ(window.text(control), control.caption);
         window.checkLooks(control);
     }
+    const std::vector<bool> bar = window.inWindowText(159, 175, 106, 3);
+    for (int i = 0; i < 318; ++i)
+        EXPECT_EQ(bar[i], i / 106 == 1 && i % 106 > 0 && i % 106 < 105) << i;
 }
 
 // Tab and Shift+Tab follow the tab order, past every label, and wrap. Enter and Escape, pressed
