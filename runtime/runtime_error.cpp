@@ -4,13 +4,7 @@ namespace runtime {
 
 const char *RuntimeError::what() const noexcept
 {
-    switch (m_code) {
-    case ErrorCode::Overflow:
-        return "Overflow";
-    case ErrorCode::DivisionByZero:
-        return "Divisione per zero";
-    }
-    return "Errore di run-time";
+    return m_code == ErrorCode::Overflow ? "Overflow" : "Divisione per zero";
 }
 
 std::string_view RuntimeError::description() const noexcept { return what(); }
