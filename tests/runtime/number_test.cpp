@@ -110,6 +110,7 @@ TEST(NumberReadingRange, LongMantissasRoundAsTheWholeNumber)
     const std::string tie = "9007199254740993"; // 2^53 + 1, halfway between two doubles
     const std::string texts[] = {
         tie, // ties to even: down
+        tie + "." + std::string(900, '0'), // zeros beyond the digits kept: still down
         tie + std::string(900, '0') + "1e-901", // just above the tie: up
         tie + "." + std::string(900, '0') + "1",
         std::string(1200, '7') + "e-1000",
@@ -122,8 +123,6 @@ TEST(NumberReadingRange, LongMantissasRoundAsTheWholeNumber)
         EXPECT_EQ(readNumber(text), expected);
         EXPECT_EQ(readNumber(" " + text), expected);
     }
-    EXPECT_EQ(readNumber(tie), 9007199254740992.0);
-    EXPECT_EQ(readNumber(tie + std::string(900, '0') + "1e-901"), 9007199254740994.0);
 }
 
 } // namespace
