@@ -65,7 +65,6 @@ QWidget *createWidget(const Control &control, QWidget *parent)
     case Kind::Line: {
         auto *line = new QFrame(parent);
         line->setFrameStyle(QFrame::HLine | QFrame::Plain); // WindowText colour
-        line->setLineWidth(1);
         return line;
     }
     }
