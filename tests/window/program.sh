@@ -18,6 +18,7 @@ nodisplay | baddisplay)
     [ $status -eq 2 ] || fail "status $status, not 2"
     grep -q 'xvfb-run -a ./run.sh' "$work/imc.log" || fail "no word of xvfb-run"
     grep -qx "${message[$where]}" "$work/imc.log" || fail "not said: ${message[$where]}"
+    [ $where = nodisplay ] || grep -q 'connect to display :4242' "$work/imc.log" || fail "no reason"
     exit 0 ;;
 x11) ready() { xwininfo -name "Indice di Massa Corporea" | grep -q IsViewable &&
     xprop -name "Indice di Massa Corporea" _NET_WM_ICON | grep -q 'Icon (64 x 64)'; } ;;
@@ -39,4 +40,3 @@ pid=$!
 for _ in $(seq 50); do ready 2>/dev/null && break; sleep 0.1; done
 kill -0 $pid 2>/dev/null || fail "the program ended"
 ready || fail "not running as it should"
-echo "running on $where"
