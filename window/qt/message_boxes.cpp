@@ -22,7 +22,6 @@ void QtMessageBoxes::show(const runtime::MessageBoxRequest &request)
     // Every box of the program has the single OK button.
     QMessageBox box(iconOf(request.buttons), QString::fromStdString(request.title),
         QString::fromStdString(request.prompt), QMessageBox::Ok, m_parent);
-    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 

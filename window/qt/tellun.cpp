@@ -57,7 +57,6 @@ QWidget *createWidget(const Control &control, QWidget *parent)
         return new QPushButton(toQString(control.caption), parent);
     case Kind::Label: {
         auto *label = new QLabel(toQString(control.caption), parent);
-        label->setTextFormat(Qt::PlainText);
         label->setAlignment(
             Qt::AlignTop | (control.align == Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft));
         return label;
@@ -104,11 +103,9 @@ Tellun::Tellun()
 {
     setObjectName(QStringLiteral("Tellun"));
     setWindowTitle(toQString(caption));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-        | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(toPixels(clientWidth), toPixels(clientHeight));
-    static const bool accessibleAsWindow = (QAccessible::installFactory(accessibleWindow), true);
-    Q_UNUSED(accessibleAsWindow);
+    QAccessible::installFactory(accessibleWindow); // once: Qt ignores it when installed already
 
     // Created in tab order, the text boxes and buttons form the focus chain by themselves, and
     // the window opens with the focus on its first, TxtPeso.
