@@ -79,7 +79,6 @@ Tellun::~Tellun()
 int Tellun::run(int show)
 {
     ShowWindow(m_window, show);
-    UpdateWindow(m_window);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         // No button has a default or a cancel role: Enter and Escape do nothing, wherever the
@@ -107,7 +106,6 @@ LRESULT CALLBACK Tellun::windowProc(HWND window, UINT message, WPARAM wParam, LP
     if (!self)
         return DefWindowProcW(window, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         self->m_window = nullptr;
         return DefWindowProcW(window, message, wParam, lParam);
     }

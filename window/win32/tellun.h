@@ -40,7 +40,7 @@ private:
     HINSTANCE m_instance;
     HWND m_window = nullptr;
     std::array<HWND, layoutTable.size()> m_controls {}; // by layout row; the line has none
-    int m_dpi = 96; // the window's dots per inch, as last laid out
+    int m_dpi {}; // the window's dots per inch, as last laid out
     std::vector<std::pair<const FontSpec *, HFONT>> m_fonts;
     HWND m_focus = nullptr; // the control to get the focus back when the window is active again
     Win32Form m_form { m_controls };
