@@ -10,8 +10,8 @@ namespace calc {
 // The window's calculation fields; they keep their values from one press of "Calcola" to the
 // next.
 struct CalculationFields {
-    double Peso = 0.0; // kg, as last read; not read before the first press sets it
-    double Altezza = 0.0; // m, as last read; as Peso
+    double Peso {}; // kg, as last read; not read before the first press sets it
+    double Altezza {}; // m, as last read; as Peso
     float Fattore = 0.0f; // the index last computed
     std::string StatoFisico; // the weight class last chosen
 };
