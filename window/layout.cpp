@@ -1,6 +1,7 @@
 #include "window/layout.h"
 
 #include <algorithm>
+#include <ranges>
 #include <stdexcept>
 
 namespace window {
@@ -31,33 +32,27 @@ constexpr std::array<Control, 17> layoutTable { {
 namespace {
 
 // Every coordinate lies on the pixel grid of 96 dpi, so that no control straddles a pixel.
-constexpr bool onPixelGrid(const Control &c)
-{
-    return c.left % 15 == 0 && c.top % 15 == 0 && c.width % 15 == 0 && c.height % 15 == 0;
-}
-static_assert(std::ranges::all_of(layoutTable, onPixelGrid));
+constexpr int twipsPerPixel = 15;
+static_assert(std::ranges::all_of(layoutTable, [](const Control &c) {
+    return std::ranges::all_of(std::array { c.left, c.top, c.width, c.height },
+        [](int twips) { return twips % twipsPerPixel == 0; });
+}));
 
 // The tab indexes are 0 to 15, each once; the line has none.
-constexpr bool tabIndexesArePermutation()
-{
-    std::array<int, layoutTable.size() - 1> seen {};
-    for (const Control &c : layoutTable) {
-        if (c.kind == Kind::Line)
-            continue;
-        if (c.tabIndex < 0 || c.tabIndex >= static_cast<int>(seen.size()) || seen[c.tabIndex]++)
-            return false;
-    }
-    return true;
-}
-static_assert(tabIndexesArePermutation());
-
-bool byTabIndex(const Control *a, const Control *b) { return a->tabIndex < b->tabIndex; }
+static_assert([] {
+    std::array<int, layoutTable.size() - 1> tabs {};
+    const auto tabbed = [](const Control &c) { return c.kind != Kind::Line; };
+    std::ranges::copy(
+        std::views::filter(layoutTable, tabbed) | std::views::transform(&Control::tabIndex),
+        tabs.begin());
+    return std::ranges::is_permutation(tabs, std::views::iota(0, static_cast<int>(tabs.size())));
+}());
 
 } // namespace
 
 PixelRect pixelRect(const Control &control, int dpi)
 {
-    const int thickness = control.kind == Kind::Line ? toPixels(15, dpi) : 0;
+    const int thickness = control.kind == Kind::Line ? toPixels(twipsPerPixel, dpi) : 0;
     return { toPixels(control.left, dpi), toPixels(control.top, dpi),
         std::max(toPixels(control.width, dpi), thickness),
         std::max(toPixels(control.height, dpi), thickness) };
@@ -85,7 +80,7 @@ std::vector<const Control *> creationOrder()
     std::vector<const Control *> focusable, others;
     for (const Control &c : layoutTable)
         (takesFocus(c) ? focusable : others).push_back(&c);
-    std::ranges::sort(focusable, byTabIndex);
+    std::ranges::sort(focusable, {}, &Control::tabIndex);
 
     std::vector<const Control *> order;
     for (const Control *c : focusable) {
