@@ -127,7 +127,6 @@ public:
             return;
         const auto shot
             = screenshot(window, control.left, control.top, control.width, control.height);
-        EXPECT_NE(GetSysColor(COLOR_DESKTOP), GetSysColor(COLOR_WINDOWTEXT));
         EXPECT_EQ((GetWindowLongW(find(window, control), GWL_STYLE) & SS_TYPEMASK) == SS_CENTER,
             control.centred);
         EXPECT_EQ(std::ranges::count(shot, GetSysColor(COLOR_HIGHLIGHT)) > 0, control.highlighted);
@@ -275,10 +274,6 @@ TEST(Win32Window, FontsAndPlacesFollowTheScreensDpi)
 int wmain(int argc, wchar_t **argv)
 {
     testing::InitGoogleTest(&argc, argv);
-    if (argc != 2) {
-        std::fputs("usage: tst_tellun_win32 PATH-TO-imc.exe\n", stderr);
-        return 2;
-    }
     // A Unix path, as ctest gives it, is on Wine's drive Z:.
     program = argv[1];
     if (program.starts_with(L'/')) {
