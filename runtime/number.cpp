@@ -3,10 +3,10 @@
 #include "runtime/runtime_error.h"
 
 #include <algorithm>
-#include <array>
 #include <charconv>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <system_error>
 
 namespace runtime {
@@ -133,24 +133,22 @@ double readNumber(std::string_view text)
         cursor.advance();
     }
 
-    // The number is digits[0..count) times ten to the power of `exponent`, with the leading
-    // zeros left out.
-    std::array<char, maxDigits + 1 + 1 + 24>
-        buffer; // left uninitialised: only the digits written are read
-    std::size_t count = 0;
+    // The number is `digits` times ten to the power of `exponent`, with the leading zeros left
+    // out.
+    std::string digits;
     bool dropped = false;
     std::int64_t exponent = 0;
     bool anyDigit = false;
 
     const auto takeDigit = [&](char digit, bool fraction) {
         anyDigit = true;
-        if (count == 0 && digit == '0') {
+        if (digits.empty() && digit == '0') {
             if (fraction)
                 --exponent;
             return;
         }
-        if (count < maxDigits) {
-            buffer[count++] = digit;
+        if (digits.size() < maxDigits) {
+            digits += digit;
             if (fraction)
                 --exponent;
         } else {
@@ -188,24 +186,21 @@ double readNumber(std::string_view text)
         }
     }
 
-    if (count == 0)
+    if (digits.empty())
         return negative ? -0.0 : 0.0;
     if (dropped) {
-        buffer[count++] = '1';
+        digits += '1';
         --exponent;
     }
     exponent = std::clamp(exponent, -exponentLimit, exponentLimit);
+    // The digits have no leading zero, so out of range the sign of their count + exponent says
+    // on which side the number lies; below it, from_chars leaves the value as it was, zero.
+    const auto beyond = static_cast<std::int64_t>(digits.size()) + exponent > 0;
 
-    char *end = buffer.data() + count;
-    *end++ = 'e';
-    end = std::to_chars(end, buffer.data() + buffer.size(), exponent).ptr;
-
-    // The digits have no leading zero, so out of range the sign of count + exponent says on
-    // which side the number lies; below it, from_chars leaves the value as it was, zero.
+    digits += 'e' + std::to_string(exponent);
     double value = 0.0;
-    const auto result = std::from_chars(buffer.data(), end, value);
-    if (result.ec == std::errc::result_out_of_range
-        && static_cast<std::int64_t>(count) + exponent > 0)
+    const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (result.ec == std::errc::result_out_of_range && beyond)
         throw RuntimeError(ErrorCode::Overflow);
     return negative ? -value : value;
 }
