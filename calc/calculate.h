@@ -12,7 +12,7 @@ namespace calc {
 struct CalculationFields {
     double Peso {}; // kg, as last read; not read before the first press sets it
     double Altezza {}; // m, as last read; as Peso
-    float Fattore = 0.0f; // the index last computed
+    float Fattore {}; // the index last computed
     std::string StatoFisico; // the weight class last chosen
 };
 
