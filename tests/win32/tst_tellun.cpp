@@ -129,6 +129,7 @@ public:
             = screenshot(window, control.left, control.top, control.width, control.height);
         EXPECT_EQ((GetWindowLongW(find(window, control), GWL_STYLE) & SS_TYPEMASK) == SS_CENTER,
             control.centred);
+        EXPECT_EQ(shot.front(), GetSysColor(COLOR_BTNFACE)); // the background, under the text
         EXPECT_EQ(std::ranges::count(shot, GetSysColor(COLOR_HIGHLIGHT)) > 0, control.highlighted);
         EXPECT_EQ(std::ranges::count(shot, GetSysColor(COLOR_DESKTOP)) > 0, !control.highlighted);
     }

@@ -14,8 +14,7 @@ declare -A message=([nodisplay]='imc: no display (neither DISPLAY nor WAYLAND_DI
 case $where in
 nodisplay | baddisplay)
     [ "$where" = baddisplay ] && export DISPLAY=:4242 || unset DISPLAY
-    env -u WAYLAND_DISPLAY "$program" >"$work/imc.log" 2>&1
-    status=$?
+    env -u WAYLAND_DISPLAY "$program" >"$work/imc.log" 2>&1; status=$?
     [ $status -eq 2 ] || fail "status $status, not 2"
     [ "$(tail -n 2 "$work/imc.log")" = "${message[$where]}"$'\n'"$hint" ] || fail "not said"
     [ $where = nodisplay ] || grep -q 'connect to display :4242' "$work/imc.log" || fail "no reason"
