@@ -115,6 +115,9 @@ public:
     std::string title() override { return textOf(window); }
     std::vector<int> clientSize() override
     {
+        // Of system menu (with the close box), sizing border, minimize and maximize boxes: the
+        // menu and the minimize box.
+        EXPECT_EQ(GetWindowLongW(window, GWL_STYLE) & 0xF0000, WS_SYSMENU | WS_MINIMIZEBOX);
         RECT client;
         GetClientRect(window, &client);
         return { client.right, client.bottom };
@@ -275,11 +278,8 @@ TEST(Win32Window, FontsAndPlacesFollowTheScreensDpi)
 int wmain(int argc, wchar_t **argv)
 {
     testing::InitGoogleTest(&argc, argv);
-    // A Unix path, as ctest gives it, is on Wine's drive Z:.
-    program = argv[1];
-    if (program.starts_with(L'/')) {
-        std::ranges::replace(program, L'/', L'\\');
-        program = L"Z:" + program;
-    }
+    // ctest gives a Unix path, which is on Wine's drive Z:.
+    program = L"Z:" + std::wstring(argv[1]);
+    std::ranges::replace(program, L'/', L'\\');
     return RUN_ALL_TESTS();
 }
