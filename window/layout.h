@@ -89,8 +89,8 @@ const Control &labelOf(const Control &box);
 
 // The order in which the controls are created, and so their z-order: the text boxes and
 // buttons in tab order, each text box right after its label, then the other labels and the
-// line, in the table's order. The focus moves along it; a screen reader finds each box's label just
-// before it.
+// line, in the table's order. The focus moves along it; a screen reader finds each box's label
+// just before it.
 std::vector<const Control *> creationOrder();
 
 } // namespace window
