@@ -1,6 +1,7 @@
 // The Qt window as a user meets it, on the offscreen platform, with Qt Test's keys and clicks:
 // the checks every front end passes, and what only Qt shows: the fonts Debian stands in, the
 // colours, what a screen reader hears, the icon.
+#include "tests/run_tests.h"
 #include "tests/window/window_checks.h"
 #include "window/qt/application.h"
 #include "window/qt/tellun.h"
@@ -198,5 +199,5 @@ int main(int argc, char *argv[])
     QAccessible::installUpdateHandler(hear);
     QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
     testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    return runSelectedTests();
 }
