@@ -6,6 +6,7 @@
 // with BM_CLICK and keys as keyboard input, and each message box is found by its class "#32770",
 // read, and dismissed with the IDOK its button would send. Another process can only be
 // watched, so waits poll, ten seconds at most.
+#include "tests/run_tests.h"
 #include "tests/window/window_checks.h"
 #include "window/win32/tellun.h"
 
@@ -206,6 +207,11 @@ public:
             });
             seen.push_back(textOf(box) + ": " + textOf(GetDlgItem(box, 0xffff))
                 + (red > blue ? " (critical)" : ""));
+            if (closeUnderEachBox) { // as taskkill, or a session ending, asks
+                PostMessageW(window, WM_CLOSE, 0, 0);
+                std::this_thread::sleep_for(std::chrono::milliseconds(200));
+                EXPECT_TRUE(IsWindow(box)) << "closed under " << seen.back();
+            }
             PostMessageW(box, WM_COMMAND, IDOK, 0);
             waitFor([&] { return !IsWindow(box); });
         }
@@ -218,14 +224,21 @@ public:
             PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
         else
             click("CmdUscita");
+        return static_cast<int>(status());
+    }
+
+    // The exit status once the program has ended by itself, or STILL_ACTIVE.
+    DWORD status() const
+    {
         DWORD status = STILL_ACTIVE;
         if (WaitForSingleObject(process.hProcess, 10000) == WAIT_OBJECT_0)
             GetExitCodeProcess(process.hProcess, &status);
-        return static_cast<int>(status);
+        return status;
     }
 
     PROCESS_INFORMATION process {};
     HWND window = nullptr;
+    bool closeUnderEachBox = false; // the window is asked to close while each box is open
 };
 
 TEST_F(Imc, Controls) { checkControls(*this); }
@@ -236,6 +249,32 @@ TEST_F(Imc, Keyboard)
 }
 TEST_F(Imc, End) { checkEnd(*this); }
 
+// Asked to close while a message box is open, the window first lets the command run to its
+// end: the box stays, the ones after it still come, and then the program ends with status 0.
+TEST_F(Imc, CloseWaitsForTheCommand)
+{
+    closeUnderEachBox = true;
+    const std::string overflow
+        = "Indice di Massa Corporea: Errore di run-time '6':\n\nOverflow (critical)";
+    const struct {
+        const char *weight, *height;
+        std::vector<std::string> messages;
+    } presses[] = {
+  // clang-format off
+        { "",     "",     { weightWarning, heightWarning } },
+        { "1e40", "1.75", { overflow } },
+  // clang-format on
+    };
+    for (const auto &press : presses) {
+        SCOPED_TRACE(press.weight);
+        start();
+        type("TxtPeso", press.weight);
+        type("TxtAltezza", press.height);
+        EXPECT_EQ(this->press("CmdCalcola", press.messages.size()), press.messages);
+        EXPECT_EQ(status(), 0U);
+    }
+}
+
 // With the decimal separator the user has set in Windows' settings, a comma.
 TEST_F(Imc, Buttons)
 {
@@ -245,30 +284,39 @@ TEST_F(Imc, Buttons)
     SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, L".");
 }
 
-// In this process: the font each control asks for, and its place and font after the window
-// moves to a screen of twice the density. (Wine has one density for every window, so the
-// frame around them cannot follow here.)
+// In this process: the font each control asks for, and its place, as the window opens on this
+// 96 dpi screen and after it moves to a screen of twice the density; with Windows' per-monitor
+// dpi functions, and without them, as on Windows 7, where the window takes the system's dpi.
+// (Wine has one density for every window, so the frame cannot follow to the second screen.)
 TEST(Win32Window, FontsAndPlacesFollowTheScreensDpi)
 {
-    window::win32::Tellun tellun(GetModuleHandleW(nullptr));
-    for (const int dpi : { 96, 192 }) {
-        RECT suggested {};
-        SendMessageW(tellun.handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
-            reinterpret_cast<LPARAM>(&suggested));
-        for (const ExpectedControl &control : expectedControls) {
-            SCOPED_TRACE(std::string(control.name) + " at " + std::to_string(dpi) + " dpi");
-            const HWND shown = find(tellun.handle(), control);
-            LOGFONTW font {};
-            GetObjectW(
-                reinterpret_cast<HFONT>(SendMessageW(shown, WM_GETFONT, 0, 0)), sizeof font, &font);
-            std::vector<int> seen = placeOf(shown);
-            seen.insert(seen.end(), { int(font.lfHeight), int(font.lfWeight), font.lfItalic });
-            EXPECT_EQ(seen,
-                std::vector(
-                    { control.left * dpi / 96, control.top * dpi / 96, control.width * dpi / 96,
-                        control.height * dpi / 96, -int(std::lround(control.points * dpi / 72)),
-                        control.bold ? FW_BOLD : FW_NORMAL, int(control.italic) }));
-            EXPECT_EQ(toUtf8(font.lfFaceName), control.family);
+    for (const bool perMonitor : { true, false }) {
+        SCOPED_TRACE(perMonitor ? "per-monitor dpi" : "the system's dpi");
+        const window::win32::Tellun tellun(GetModuleHandleW(nullptr),
+            perMonitor ? window::win32::DpiFunctions::ofSystem() : window::win32::DpiFunctions {});
+        RECT client;
+        GetClientRect(tellun.handle(), &client);
+        EXPECT_EQ(std::vector({ client.right, client.bottom }), std::vector({ 361L, 414L }));
+        for (const int dpi : { 96, 192 }) {
+            RECT suggested {};
+            if (dpi != 96)
+                SendMessageW(tellun.handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                    reinterpret_cast<LPARAM>(&suggested));
+            for (const ExpectedControl &control : expectedControls) {
+                SCOPED_TRACE(std::string(control.name) + " at " + std::to_string(dpi) + " dpi");
+                const HWND shown = find(tellun.handle(), control);
+                LOGFONTW font {};
+                GetObjectW(reinterpret_cast<HFONT>(SendMessageW(shown, WM_GETFONT, 0, 0)),
+                    sizeof font, &font);
+                std::vector<int> seen = placeOf(shown);
+                seen.insert(seen.end(), { int(font.lfHeight), int(font.lfWeight), font.lfItalic });
+                EXPECT_EQ(seen,
+                    std::vector(
+                        { control.left * dpi / 96, control.top * dpi / 96, control.width * dpi / 96,
+                            control.height * dpi / 96, -int(std::lround(control.points * dpi / 72)),
+                            control.bold ? FW_BOLD : FW_NORMAL, int(control.italic) }));
+                EXPECT_EQ(toUtf8(font.lfFaceName), control.family);
+            }
         }
     }
 }
@@ -278,8 +326,14 @@ TEST(Win32Window, FontsAndPlacesFollowTheScreensDpi)
 int wmain(int argc, wchar_t **argv)
 {
     testing::InitGoogleTest(&argc, argv);
-    // ctest gives a Unix path, which is on Wine's drive Z:.
-    program = L"Z:" + std::wstring(argv[1]);
-    std::ranges::replace(program, L'/', L'\\');
-    return RUN_ALL_TESTS();
+    if (argc != 2) {
+        std::fputs("usage: tst_tellun_win32 IMC.EXE [GoogleTest options]\n", stderr);
+        return 2;
+    }
+    program = argv[1];
+    if (program.starts_with(L'/')) { // a Unix path, from ctest: on Wine's drive Z:
+        program.insert(0, L"Z:");
+        std::ranges::replace(program, L'/', L'\\');
+    }
+    return runSelectedTests();
 }

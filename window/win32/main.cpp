@@ -8,6 +8,10 @@ int WINAPI wWinMain(
 {
     const INITCOMMONCONTROLSEX controls { sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES };
     InitCommonControlsEx(&controls);
-    window::win32::Tellun tellun(hInstance);
-    return tellun.run(nShowCmd);
+    try {
+        window::win32::Tellun tellun(hInstance);
+        return tellun.run(nShowCmd);
+    } catch (...) {
+        return window::win32::reportFailure(std::current_exception());
+    }
 }

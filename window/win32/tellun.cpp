@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cwctype>
+#include <new>
+#include <system_error>
 
 namespace window::win32 {
 
@@ -46,10 +49,61 @@ HFONT createFont(const FontSpec &spec, int dpi)
     return CreateFontIndirectW(&font);
 }
 
+template<typename Function>
+Function function(HMODULE module, const char *name)
+{
+    // Through the one function type that every other one converts from without a warning.
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+}
+
+std::wstring systemMessage(DWORD code)
+{
+    wchar_t *text = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, code, 0, reinterpret_cast<wchar_t *>(&text), 0, nullptr);
+    std::wstring message(text, length);
+    LocalFree(text);
+    while (!message.empty() && std::iswspace(message.back()))
+        message.pop_back();
+    return message;
+}
+
+[[noreturn]] void throwLastError()
+{
+    throw std::system_error(static_cast<int>(GetLastError()), std::system_category());
+}
+
 } // namespace
 
-Tellun::Tellun(HINSTANCE instance)
+DpiFunctions DpiFunctions::ofSystem()
+{
+    const HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    return { function<decltype(forWindow)>(user32, "GetDpiForWindow"),
+        function<decltype(adjustWindowRect)>(user32, "AdjustWindowRectExForDpi") };
+}
+
+int reportFailure(const std::exception_ptr &failure)
+{
+    std::wstring text = L"Errore imprevisto.";
+    try {
+        std::rethrow_exception(failure);
+    } catch (const std::system_error &error) {
+        text = L"Impossibile creare la finestra del programma.";
+        if (const std::wstring reason = systemMessage(static_cast<DWORD>(error.code().value()));
+            !reason.empty())
+            text += L"\n\n" + reason;
+    } catch (const std::bad_alloc &) {
+        text = L"Memoria insufficiente.";
+    } catch (...) {
+    }
+    MessageBoxW(nullptr, text.c_str(), toWide(caption).c_str(), MB_OK | MB_ICONERROR);
+    return 1;
+}
+
+Tellun::Tellun(HINSTANCE instance, DpiFunctions dpi)
     : m_instance(instance)
+    , m_dpiFunctions(dpi)
     , m_commands(m_form, m_messages, [this] { DestroyWindow(m_window); })
 {
     WNDCLASSEXW windowClass {};
@@ -62,10 +116,16 @@ Tellun::Tellun(HINSTANCE instance)
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     windowClass.lpszClassName = className;
-    RegisterClassExW(&windowClass);
+    if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+        throwLastError();
 
-    CreateWindowExW(windowExStyle, className, toWide(caption).c_str(), windowStyle, CW_USEDEFAULT,
-        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
+    if (!CreateWindowExW(windowExStyle, className, toWide(caption).c_str(), windowStyle,
+            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance,
+            this)) {
+        if (m_failure)
+            std::rethrow_exception(m_failure);
+        throwLastError();
+    }
 }
 
 Tellun::~Tellun()
@@ -91,6 +151,8 @@ int Tellun::run(int show)
             DispatchMessageW(&message);
         }
     }
+    if (m_failure)
+        std::rethrow_exception(m_failure);
     return static_cast<int>(message.wParam);
 }
 
@@ -109,7 +171,17 @@ LRESULT CALLBACK Tellun::windowProc(HWND window, UINT message, WPARAM wParam, LP
         self->m_window = nullptr;
         return DefWindowProcW(window, message, wParam, lParam);
     }
-    return self->handle(message, wParam, lParam);
+    try {
+        return self->handle(message, wParam, lParam);
+    } catch (...) {
+        // Nothing may unwind through the system's frames: the program ends, and run() (or, at
+        // creation, the constructor) passes it on to be reported.
+        self->m_failure = std::current_exception();
+        if (message == WM_CREATE)
+            return -1;
+        PostQuitMessage(1);
+        return 0;
+    }
 }
 
 LRESULT Tellun::handle(UINT message, WPARAM wParam, LPARAM lParam)
@@ -117,7 +189,7 @@ LRESULT Tellun::handle(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_CREATE:
         createControls();
-        layOut(static_cast<int>(GetDpiForWindow(m_window)));
+        layOut(dpi());
         return 0;
     case WM_DPICHANGED: {
         // The size follows from the new dpi; the place is the one Windows suggests.
@@ -137,6 +209,13 @@ LRESULT Tellun::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SETFOCUS:
         SetFocus(m_focus);
         return 0;
+    case WM_CLOSE:
+        // The close box, or another program asking: a handler (and its message boxes) first.
+        if (m_inCommand) {
+            m_closeRequested = true;
+            return 0;
+        }
+        break;
     case WM_COMMAND:
         if (HIWORD(wParam) == BN_CLICKED)
             click(LOWORD(wParam));
@@ -211,7 +290,11 @@ void Tellun::layOut(int dpi)
     m_fonts = std::move(fonts);
 
     RECT frame { 0, 0, toPixels(clientWidth, dpi), toPixels(clientHeight, dpi) };
-    AdjustWindowRectExForDpi(&frame, windowStyle, FALSE, windowExStyle, static_cast<UINT>(dpi));
+    if (m_dpiFunctions.adjustWindowRect)
+        m_dpiFunctions.adjustWindowRect(
+            &frame, windowStyle, FALSE, windowExStyle, static_cast<UINT>(dpi));
+    else
+        AdjustWindowRectEx(&frame, windowStyle, FALSE, windowExStyle);
     SetWindowPos(m_window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(m_window, nullptr, TRUE);
@@ -234,15 +317,30 @@ LRESULT Tellun::labelColours(HDC dc, const Control &label)
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }
 
+int Tellun::dpi() const
+{
+    if (m_dpiFunctions.forWindow)
+        return static_cast<int>(m_dpiFunctions.forWindow(m_window));
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
 void Tellun::click(int id)
 {
     const auto row = static_cast<std::size_t>(id - firstId);
     if (id < firstId || row >= layoutTable.size())
         return;
     for (const ButtonHandler &handler : buttonHandlers) {
-        if (handler.button == layoutTable[row].name)
+        if (handler.button == layoutTable[row].name) {
+            m_inCommand = true;
             (m_commands.*handler.click)();
+            m_inCommand = false;
+        }
     }
+    if (m_closeRequested && m_window)
+        DestroyWindow(m_window);
 }
 
 HWND Tellun::control(std::string_view name) const
