@@ -3,17 +3,27 @@
 # tests (a ctest fixture makes them for each run), the screenshot, or trying it by hand.
 #   scripts/wine.sh STATE setup               a new prefix in the folder STATE, Xvfb, wineserver
 #   scripts/wine.sh STATE COMMAND [ARGS...]   COMMAND with them: wine build-windows/imc.exe
-#   scripts/wine.sh STATE cleanup             ends them and removes STATE
+#   scripts/wine.sh STATE cleanup             ends them and removes STATE; fails if anything in
+#                                             $HOME changed meanwhile
+# The prefix writes nothing outside STATE: Wine's menu builder, which would put the installed
+# program's icons and menu entries into the user's desktop, is off.
 set -euo pipefail
 state=$1 action=$2
 shift 2
-export WINEPREFIX=$state/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX=$state/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 [ -s "$state/display" ] && export DISPLAY=:$(<"$state/display")
+
+stop() {
+    [ -d "$WINEPREFIX" ] && wineserver --kill >/dev/null 2>&1 || true
+    [ -s "$state/xvfb.pid" ] && kill "$(<"$state/xvfb.pid")" 2>/dev/null || true
+}
 
 case $action in
 setup)
-    "$0" "$state" cleanup
+    stop
+    rm -rf "$state"
     mkdir -p "$state"
+    touch "$state/started" # what in $HOME is newer than this, the run changed
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 3>"$state/display" \
         >/dev/null 2>&1 &
     echo $! >"$state/xvfb.pid"
@@ -49,9 +59,13 @@ EOF
     echo "wine prefix ready on display $DISPLAY"
     ;;
 cleanup)
-    [ -d "$WINEPREFIX" ] && wineserver --kill >/dev/null 2>&1 || true
-    [ -s "$state/xvfb.pid" ] && kill "$(<"$state/xvfb.pid")" 2>/dev/null || true
+    stop
+    changed=
+    # The build tree, which holds STATE, apart.
+    [ -e "$state/started" ] && changed=$(find "$HOME" -path "$(dirname "$state")" -prune \
+        -o -newer "$state/started" -print 2>/dev/null)
     rm -rf "$state"
+    [ -z "$changed" ] || { printf 'Changed in %s:\n%s\n' "$HOME" "$changed" >&2; exit 1; }
     ;;
 *)
     # Through a file, so that a Wine process that outlives the command holds no pipe of ctest.
