@@ -154,13 +154,16 @@ public:
         GetGUIThreadInfo(process.dwThreadId, &thread);
         return thread.hwndFocus;
     }
+    // The control that has the focus, once one has it: after a message box the window takes
+    // the focus first and gives it to the control a moment later.
     std::string focus() override
     {
-        const HWND focus = waitFor([&] { return focused(); });
-        for (const ExpectedControl &control : expectedControls)
-            if (find(window, control) == focus)
-                return control.name;
-        return "(none)";
+        const auto *const control = waitFor([&] {
+            const auto *const found = std::ranges::find(
+                expectedControls, focused(), [&](const auto &c) { return find(window, c); });
+            return found == std::end(expectedControls) ? nullptr : found;
+        });
+        return control ? control->name : "(none)";
     }
     void key(Key key) override
     {
