@@ -2,21 +2,69 @@
 
 #include "runtime/runtime_error.h"
 
+#include <cfloat>
 #include <cmath>
+
+// The index is computed in double precision and rounded once to single precision, with the
+// same bits on every target. Where the compiler computes in a wider format (the x87 unit of
+// 32-bit x86 without SSE2: 64 significant bits and a wider exponent), the unit is set to 53
+// bits for the computation and every intermediate is stored as a double, which brings it
+// into the double range. Anywhere else that computes wider, the build stops.
+#if FLT_EVAL_METHOD != 0
+#if defined(__i386__) && defined(__GLIBC__)
+#include <fpu_control.h>
+#else
+#error "The index needs double-precision arithmetic here: build with SSE2 (-mfpmath=sse)."
+#endif
+#endif
 
 namespace calc {
 
 using runtime::ErrorCode;
 using runtime::RuntimeError;
 
+namespace {
+
+#if FLT_EVAL_METHOD != 0
+// The x87 unit at double precision while it lives, and as it was afterwards.
+class DoublePrecision {
+public:
+    DoublePrecision()
+    {
+        _FPU_GETCW(m_saved);
+        const fpu_control_t doublePrecision = (m_saved & ~_FPU_EXTENDED) | _FPU_DOUBLE;
+        _FPU_SETCW(doublePrecision);
+    }
+    ~DoublePrecision() { _FPU_SETCW(m_saved); }
+    DoublePrecision(const DoublePrecision &) = delete;
+    DoublePrecision &operator=(const DoublePrecision &) = delete;
+
+private:
+    fpu_control_t m_saved {};
+};
+
+double asDouble(double value)
+{
+    const volatile double stored = value;
+    return stored;
+}
+#else
+struct DoublePrecision { };
+
+double asDouble(double value) { return value; }
+#endif
+
+} // namespace
+
 float computeIndex(double weight, double height)
 {
-    const double square = height * height;
+    [[maybe_unused]] const DoublePrecision precision;
+    const double square = asDouble(height * height);
     if (std::isinf(square))
         throw RuntimeError(ErrorCode::Overflow);
     if (square == 0.0)
         throw RuntimeError(ErrorCode::DivisionByZero);
-    const double quotient = weight / square;
+    const double quotient = asDouble(weight / square);
     if (!(std::fabs(quotient) <= std::numeric_limits<float>::max()))
         throw RuntimeError(ErrorCode::Overflow);
     return static_cast<float>(quotient);
