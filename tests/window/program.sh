@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
-# program.sh IMC x11|wayland|offscreen|nodisplay|baddisplay: the program started as run.sh
-# does, where it is to run (under ctest's description of each case in tests/window/).
+# program.sh IMC x11|wayland|offscreen|platform|nodisplay|baddisplay: the program started as
+# run.sh does, where it is to run (under ctest's description of each case in tests/window/).
 set -u
-program=$1 where=$2
+program=$1 where=$2 args=()
 work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
 fail() { echo "$where: $*" >&2; cat "$work"/*.log >&2; exit 1; }
 unset QT_QPA_PLATFORM
-hint='Run it on a desktop, or headless with: xvfb-run -a ./run.sh'
+hint='Run it in a desktop session, or without one on a virtual display: xvfb-run -a imc'
 declare -A message=([nodisplay]='imc: no display (neither DISPLAY nor WAYLAND_DISPLAY is set).'
     [baddisplay]='imc: cannot open the display (DISPLAY=:4242, WAYLAND_DISPLAY=).')
 
@@ -30,12 +30,12 @@ wayland)
         >"$work/weston.log" 2>&1 &
     for _ in $(seq 100); do [ -S "$work/weston" ] && break; sleep 0.1; done
     ready() { grep -q libqwayland "/proc/$pid/maps"; } ;;
-offscreen)
+offscreen | platform) # named by QT_QPA_PLATFORM, or by Qt's option -platform
     unset DISPLAY WAYLAND_DISPLAY
-    export QT_QPA_PLATFORM=offscreen
+    [ $where = offscreen ] && export QT_QPA_PLATFORM=offscreen || args=(-platform offscreen)
     ready() { grep -q libqoffscreen "/proc/$pid/maps"; } ;;
 esac
-"$program" >"$work/imc.log" 2>&1 &
+"$program" "${args[@]}" >"$work/imc.log" 2>&1 &
 pid=$!
 for _ in $(seq 50); do ready 2>/dev/null && break; sleep 0.1; done
 kill -0 $pid 2>/dev/null || fail "the program ended"

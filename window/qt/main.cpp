@@ -4,10 +4,26 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 namespace {
 
-constexpr const char *headless = "Run it on a desktop, or headless with: xvfb-run -a ./run.sh\n";
+constexpr const char *headless
+    = "Run it in a desktop session, or without one on a virtual display: xvfb-run -a imc\n";
+
+// Whether the command line names the platform or the display, as Qt's own options do
+// ("-platform offscreen", "-display :1"): then Qt alone decides whether it can start.
+bool platformOnCommandLine(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        std::string_view option = argv[i];
+        if (option.starts_with("--"))
+            option.remove_prefix(1);
+        if (option == "-platform" || option.starts_with("-platform=") || option == "-display")
+            return true;
+    }
+    return false;
+}
 
 // While Qt opens the display: where it cannot, Qt would abort the program and suggest
 // reinstalling it. Say what is wrong instead, and end as when there is no display.
@@ -28,9 +44,9 @@ void openingTheDisplay(QtMsgType type, const QMessageLogContext &, const QString
 int main(int argc, char *argv[])
 {
     // Qt takes X11 where DISPLAY is set, Wayland where only WAYLAND_DISPLAY is; an explicit
-    // QT_QPA_PLATFORM (offscreen, vnc, ...) needs no display of its own.
+    // platform (QT_QPA_PLATFORM or -platform: offscreen, vnc, ...) needs no display of its own.
     if (!std::getenv("QT_QPA_PLATFORM") && !std::getenv("DISPLAY")
-        && !std::getenv("WAYLAND_DISPLAY")) {
+        && !std::getenv("WAYLAND_DISPLAY") && !platformOnCommandLine(argc, argv)) {
         std::fprintf(
             stderr, "imc: no display (neither DISPLAY nor WAYLAND_DISPLAY is set).\n%s", headless);
         return 2;
