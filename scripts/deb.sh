@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
-# Builds the Debian package from a clean copy of the tracked tree, as a distribution would
-# (dpkg-buildpackage, debhelper), and checks it: lintian, the desktop entry's and the
-# metainfo's own validators, and the manual pages rendered with every groff warning on. Any
-# error or warning fails.
+# Builds the Debian source and binary packages from a clean copy of the tracked tree, as a
+# distribution would (dpkg-buildpackage, debhelper; the build runs the core's suites), and
+# checks them: lintian on both, the desktop entry's and the metainfo's own validators, the
+# manual pages rendered with every groff warning on, and the package's autopkgtests on the
+# installed program (autopkgtest's null runner: on this machine, which must be root or have
+# sudo; the package is removed afterwards unless it was installed before). Any error or
+# warning fails.
 #   scripts/deb.sh [OUTDIR]      (build/deb by default: imc_*.deb and imc-dbgsym_*.deb)
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -14,10 +17,11 @@ version=$(dpkg-parsechangelog --file "$top/debian/changelog" --show-field Versio
 mkdir -p "$work/imc-$version" "$out"
 git -C "$top" ls-files -z | tar -C "$top" --null -T - -cf - | tar -x -C "$work/imc-$version"
 (cd "$work/imc-$version" &&
-    DEB_BUILD_OPTIONS="parallel=$(nproc)" dpkg-buildpackage -us -uc -b >"$work/build.log" 2>&1) ||
+    DEB_BUILD_OPTIONS="parallel=$(nproc)" dpkg-buildpackage -us -uc >"$work/build.log" 2>&1) ||
     { tail -n 40 "$work/build.log" >&2; exit 1; }
 status=0
-report=$(lintian --fail-on error,warning "$work"/imc_"$version"_*.changes 2>&1) || status=$?
+report=$(lintian --pedantic --fail-on error,warning "$work"/imc_"$version"_*.changes 2>&1) ||
+    status=$?
 grep -v 'running with root privileges' <<<"$report" || true
 [ $status -eq 0 ] || { echo "lintian failed" >&2; exit 1; }
 
@@ -29,5 +33,17 @@ for page in "$share"/man/{,en/}man1/imc.1.gz; do
     warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings=w -E UTF-8 -l "$page" 2>&1 >/dev/null)
     [ -z "$warnings" ] || { echo "$page: $warnings" >&2; exit 1; }
 done
+grep -q 'tests passed' "$work/build.log" || { echo "the package build ran no test" >&2; exit 1; }
+
+as_root=()
+[ "$(id -u)" -eq 0 ] || as_root=(sudo)
+installed_before=$(dpkg-query -W -f='${Status}' imc 2>/dev/null | grep -c 'install ok installed' || true)
+autopkgtest_status=0
+"${as_root[@]}" autopkgtest --quiet "$work/imc_${version}_$(dpkg --print-architecture).deb" \
+    "$work/imc-$version/" -- null >"$work/autopkgtest.log" 2>&1 || autopkgtest_status=$?
+[ "$installed_before" -gt 0 ] || "${as_root[@]}" dpkg --purge imc >/dev/null
+grep -E '^(window-maps|no-display) ' "$work/autopkgtest.log" || true
+[ $autopkgtest_status -eq 0 ] || { tail -n 30 "$work/autopkgtest.log" >&2; exit 1; }
+
 cp "$work"/*.deb "$out"/
-echo "Debian package: $(cd "$out" && ls imc*_"$version"_*.deb | tr '\n' ' ')(lintian, validators and manual pages: clean)"
+echo "Debian package: $(cd "$out" && ls imc*_"$version"_*.deb | tr '\n' ' ')(lintian, validators, manual pages and autopkgtests: clean)"
