@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# The README's two commands on a minimal Debian 12, as on a new machine: a bookworm tree made
+# by mmdebstrap from this machine's configured Debian mirror (its required and important
+# packages, and git), a fresh clone of this checkout's HEAD in it, then inside it ./run.sh
+# with no display (it must say why and end with status 2) and ./test.sh (it must pass). Too
+# slow for every run (it downloads every package the checks need); run it, as root, whenever
+# the set-up changes.
+#   scripts/fresh-debian.sh [FOLDER]    (a new temporary folder by default, removed at the end)
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+[ "$(id -u)" -eq 0 ] || { echo "Run it as root: it makes and enters a chroot." >&2; exit 1; }
+command -v mmdebstrap >/dev/null || apt-get install -y -qq mmdebstrap >/dev/null
+keep=${1:-}
+work=${keep:-$(mktemp -d)}
+root=$work/root
+cleanup() {
+    umount -R "$root/proc" "$root/sys" "$root/dev" 2>/dev/null || true
+    [ -n "$keep" ] || rm -rf "$work"
+}
+trap cleanup EXIT
+step() { echo "== $1 (at $((SECONDS / 60)) min $((SECONDS % 60)) s)"; }
+
+step "mmdebstrap bookworm, from $(grep -hm1 '^URIs:' /etc/apt/sources.list.d/*.sources 2>/dev/null ||
+    grep -hm1 '^deb ' /etc/apt/sources.list)"
+mirrors=(/etc/apt/sources.list.d/*.sources)
+[ -e "${mirrors[0]}" ] || mirrors=(/etc/apt/sources.list)
+mmdebstrap --quiet --include=git bookworm "$root" "${mirrors[@]}"
+git clone --quiet "$top" "$root/src/imc"
+cp /etc/resolv.conf "$root/etc/resolv.conf"
+printf '#!/bin/sh\nexit 101\n' >"$root/usr/sbin/policy-rc.d" # start no services
+chmod +x "$root/usr/sbin/policy-rc.d"
+mount -t proc proc "$root/proc"
+mount --rbind /sys "$root/sys"
+mount --rbind /dev "$root/dev"
+inside() {
+    chroot "$root" env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 \
+        bash -c "cd /src/imc && $*"
+}
+echo "packages in the new tree: $(inside "dpkg-query -W | wc -l")"
+
+step "./run.sh, with no display"
+status=0
+inside ./run.sh >"$work/run.log" 2>&1 || status=$?
+tail -n 2 "$work/run.log"
+[ $status -eq 2 ] && grep -q 'no display' "$work/run.log" ||
+    { echo "run.sh: status $status" >&2; tail -n 30 "$work/run.log" >&2; exit 1; }
+echo "packages after run.sh: $(inside "dpkg-query -W | wc -l")"
+
+step "./test.sh"
+inside ./test.sh 2>&1 | tee "$work/test.log" | grep -E '^(==|   \()|Installing'
+[ "${PIPESTATUS[0]}" -eq 0 ] || { tail -n 40 "$work/test.log" >&2; exit 1; }
+echo "packages after test.sh: $(inside "dpkg-query -W | wc -l")"
+step "done"
