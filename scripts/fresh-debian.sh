@@ -13,6 +13,7 @@ command -v mmdebstrap >/dev/null || apt-get install -y -qq mmdebstrap >/dev/null
 keep=${1:-}
 work=${keep:-$(mktemp -d)}
 root=$work/root
+mkdir -p "$work"
 cleanup() {
     umount -R "$root/proc" "$root/sys" "$root/dev" 2>/dev/null || true
     [ -n "$keep" ] || rm -rf "$work"
