@@ -92,6 +92,8 @@ public:
         TearDown();
         STARTUPINFOW startup {};
         startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESHOWWINDOW; // as a shortcut's "Run" setting gives it
+        startup.wShowWindow = showCommand;
         std::wstring commandLine = L"\"" + program + L"\"";
         ASSERT_TRUE(CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
             nullptr, nullptr, &startup, &process));
@@ -251,6 +253,7 @@ public:
     PROCESS_INFORMATION process {};
     HWND window = nullptr;
     bool closeUnderEachBox = false; // the window is asked to close while each box is open
+    WORD showCommand = SW_SHOWNORMAL;
 };
 
 TEST_F(Imc, Controls) { checkControls(*this); }
@@ -272,6 +275,20 @@ TEST_F(Imc, CloseWaitsForTheCommand)
             *both ? std::vector({ divisionByZero })
                   : std::vector({ weightWarning, heightWarning }));
         EXPECT_EQ(status(), 0U);
+    }
+}
+
+// Started minimized, the window opens minimized; started maximized, at its normal size.
+TEST_F(Imc, OpensAsItsShortcutSays)
+{
+    for (const WORD show : { SW_SHOWMINIMIZED, SW_SHOWMAXIMIZED, SW_SHOWNORMAL }) {
+        showCommand = show;
+        start();
+        EXPECT_EQ(IsIconic(window) != 0, show == SW_SHOWMINIMIZED) << show;
+        EXPECT_FALSE(IsZoomed(window)) << show;
+        if (show != SW_SHOWMINIMIZED) {
+            EXPECT_EQ(clientSize(), std::vector({ 361, 414 })) << show;
+        }
     }
 }
 
