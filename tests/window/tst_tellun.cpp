@@ -23,21 +23,9 @@ namespace {
 
 std::string utf8(const QString &text) { return text.toStdString(); }
 
-// Legibility as WCAG measures it: the ratio of the relative luminances, each plus 0.05.
 double contrast(const QColor &a, const QColor &b)
 {
-    const auto luminance = [](const QColor &colour) {
-        double sum = 0;
-        for (const auto &[channel, weight] : {
-                 std::pair {  colour.redF(), 0.2126},
-                  {colour.greenF(), 0.7152},
-                 { colour.blueF(), 0.0722}
-        })
-            sum += weight
-                * (channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4));
-        return sum + 0.05;
-    };
-    return std::max(luminance(a), luminance(b)) / std::min(luminance(a), luminance(b));
+    return contrast(std::array { a.red(), a.green(), a.blue() }, { b.red(), b.green(), b.blue() });
 }
 
 // The accessibility events as a screen reader receives them, what happened and to whom; the

@@ -4,10 +4,28 @@
 // driver that reaches the window the way a user does. Each front end's test gives its driver
 // and calls these checks; what only one toolkit can show stays in that front end's test.
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
+
+// Legibility as WCAG measures it, of two sRGB colours (red, green, blue from 0 to 255): the
+// ratio of their relative luminances, each plus 0.05, from 1 to 21.
+inline double contrast(std::array<int, 3> a, std::array<int, 3> b)
+{
+    const auto luminance = [](std::array<int, 3> colour) {
+        double sum = 0.05;
+        for (std::size_t i = 0; i < 3; ++i) {
+            const double c = colour[i] / 255.0;
+            sum += std::array { 0.2126, 0.7152, 0.0722 }[i]
+                * (c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4));
+        }
+        return sum;
+    };
+    return std::max(luminance(a), luminance(b)) / std::min(luminance(a), luminance(b));
+}
 
 // The window at 96 dpi: each control's place in pixels, its caption, the font the window asks
 // for, and for a text box the label that names it.
