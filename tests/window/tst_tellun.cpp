@@ -25,7 +25,8 @@ std::string utf8(const QString &text) { return text.toStdString(); }
 
 double contrast(const QColor &a, const QColor &b)
 {
-    return contrast(std::array { a.red(), a.green(), a.blue() }, { b.red(), b.green(), b.blue() });
+    return ::contrast(
+        std::array { a.red(), a.green(), a.blue() }, { b.red(), b.green(), b.blue() });
 }
 
 // The accessibility events as a screen reader receives them, what happened and to whom; the
