@@ -11,7 +11,6 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMessageBox>
 #include <QMetaEnum>
 #include <QtGui/private/qguiapplication_p.h>
@@ -22,12 +21,6 @@
 namespace {
 
 std::string utf8(const QString &text) { return text.toStdString(); }
-
-double contrast(const QColor &a, const QColor &b)
-{
-    return ::contrast(
-        std::array { a.red(), a.green(), a.blue() }, { b.red(), b.green(), b.blue() });
-}
 
 // The accessibility events as a screen reader receives them, what happened and to whom; the
 // platform's accessibility is on, as when a screen reader is running.
@@ -66,11 +59,8 @@ public:
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
         EXPECT_EQ(utf8(QGuiApplication::desktopFileName()), "org.example.Imc");
         EXPECT_TRUE(QTest::qWaitFor([&] { return window->children().size() == children; }));
-        QList<int> sizes;
-        for (const QSize size : window->windowIcon().availableSizes())
-            sizes << (size.width() == size.height() ? size.width() : -1);
-        std::ranges::sort(sizes);
-        EXPECT_EQ(sizes, QList({ 16, 24, 32, 48, 64, 128, 256 }));
+        EXPECT_EQ(window->windowIcon().availableSizes(),
+            QList({ QSize(16, 16), QSize(24, 24), QSize(32, 32), QSize(48, 48), QSize(64, 64) }));
         EXPECT_GT(window->paints, 0);
         EXPECT_FALSE(window->iconAtFirstPaint);
     }
@@ -101,6 +91,10 @@ public:
         if (control.isLabel()) {
             EXPECT_EQ(bool(qobject_cast<const QLabel *>(shown)->alignment() & Qt::AlignHCenter),
                 control.centred);
+            // The highlight colour, or Qt's stand-in for the desktop's: a classic desktop blue.
+            EXPECT_EQ(shown->palette().color(shown->foregroundRole()),
+                control.highlighted ? window->palette().color(QPalette::Highlight)
+                                    : QColor(0x3a, 0x6e, 0xa5));
         }
         QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget(control));
         EXPECT_EQ(utf8(accessible->text(QAccessible::Name)),
@@ -109,15 +103,6 @@ public:
             || std::string_view(control.name) == "TxtAltezza";
         EXPECT_EQ(utf8(accessible->text(QAccessible::Description)),
             input ? expectedControls[1].caption : "");
-        if (control.label) { // a text box's context menu, in Italian like the program
-            const std::unique_ptr<QMenu> menu(
-                qobject_cast<QLineEdit *>(widget(control))->createStandardContextMenu());
-            QStringList entries;
-            for (const QAction *action : menu->actions())
-                entries << action->text().section(u'\t', 0, 0).remove(u'&');
-            EXPECT_EQ(utf8(entries.join(u'|')),
-                "Annulla|Rifai||Taglia|Copia|Incolla|Elimina||Seleziona tutto");
-        }
     }
     std::vector<int> place(const ExpectedControl &control) override
     {
@@ -137,11 +122,6 @@ public:
     std::string text(const ExpectedControl &c) override
     {
         return utf8(widget(c)->property("text").toString());
-    }
-    int firstShown(const char *box) override
-    {
-        auto *const edit = window->findChild<QLineEdit *>(box);
-        return edit->cursorPositionAt(QPoint(edit->contentsRect().left() + 2, edit->height() / 2));
     }
     std::string focus() override { return utf8(QApplication::focusWidget()->objectName()); }
     // A screen reader takes a box whose caret moves before it is focused for one it has
@@ -185,27 +165,15 @@ public:
         });
         reader.start(0);
         action();
-        // Where a box was shown, the window is active again after it, as a window manager makes
-        // it (the offscreen platform has none).
-        if (!seen.empty())
-            window->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
         return seen;
     }
     void click(const char *button) override
     {
         QTest::mouseClick(widget(control(button)), Qt::LeftButton);
     }
-    int end(Ending how) override
+    int end(bool closeBox) override
     {
-        QTimer::singleShot(0, [&] {
-            if (how == Ending::CloseBox)
-                window->close();
-            else if (how == Ending::Uscita)
-                click("CmdUscita");
-            else
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        });
+        QTimer::singleShot(0, [&] { closeBox ? void(window->close()) : click("CmdUscita"); });
         QTimer guard; // a program that does not end fails the test rather than hangs it
         guard.callOnTimeout([] { QCoreApplication::exit(99); });
         guard.start(10000);
@@ -216,50 +184,6 @@ public:
 };
 
 TEST_F(QtWindow, Controls) { checkControls(*this); }
-
-// Every label legible, 4.5 : 1 against the window, on the themes people run, each set while the
-// program runs, as a change of theme reaches it; the highlighted ones in the highlight's hue.
-TEST_F(QtWindow, LabelsLegibleInEveryTheme)
-{
-    start();
-    const QPalette original = QApplication::palette();
-    const struct {
-        const char *name;
-        QColor window, text, highlight;
-    } themes[] = {
-        { "Qt's default", original.color(QPalette::Window), original.color(QPalette::WindowText),
-         original.color(QPalette::Highlight)                                                                      },
-        {         "dark",                 QColor(0x353535),                            Qt::white, QColor(0x2a82da)},
-        {       "Breeze",                 QColor(0xeff0f1),                     QColor(0x232627), QColor(0x3daee9)},
-        {  "Breeze Dark",                 QColor(0x31363b),                     QColor(0xeff0f1), QColor(0x3daee9)},
-        {"high contrast",                        Qt::black,                            Qt::white, QColor(0x1aebff)},
-        {         "grey",                 QColor(0x808080),                            Qt::black, QColor(0x787878)},
-    };
-    for (const auto &theme : themes) {
-        QPalette palette = original;
-        palette.setColor(QPalette::Window, theme.window);
-        palette.setColor(QPalette::WindowText, theme.text);
-        palette.setColor(QPalette::Highlight, theme.highlight);
-        QApplication::setPalette(palette);
-        QApplication::processEvents(); // as the event loop takes the change
-        const QImage shot = window->grab().toImage();
-        for (const ExpectedControl &control : expectedControls) {
-            if (!control.isLabel())
-                continue;
-            QColor ink = theme.window; // the pixel of the text most distinct from the window
-            for (int y = control.top; y < control.top + control.height; ++y)
-                for (int x = control.left; x < control.left + control.width; ++x)
-                    if (contrast(shot.pixelColor(x, y), theme.window) > contrast(ink, theme.window))
-                        ink = shot.pixelColor(x, y);
-            EXPECT_GE(contrast(ink, theme.window), 4.5) << theme.name << ": " << control.name;
-            if (control.highlighted && theme.highlight.hslSaturation() > 0) {
-                EXPECT_NEAR(ink.hslHue(), theme.highlight.hslHue(), 10)
-                    << theme.name << ": " << control.name;
-            }
-        }
-    }
-    QApplication::setPalette(original);
-}
 TEST_F(QtWindow, Keyboard) { checkKeyboard(*this); }
 TEST_F(QtWindow, Buttons) { checkButtons(*this); }
 TEST_F(QtWindow, End) { checkEnd(*this); }
@@ -269,7 +193,6 @@ TEST_F(QtWindow, End) { checkEnd(*this); }
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    window::installItalianTranslations(); // as the program does
     QAccessible::installUpdateHandler(hear);
     QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
     testing::InitGoogleTest(&argc, argv);

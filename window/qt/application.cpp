@@ -4,8 +4,6 @@
 #include <QDir>
 #include <QEvent>
 #include <QImageReader>
-#include <QLibraryInfo>
-#include <QTranslator>
 #include <QWidget>
 
 namespace window {
@@ -22,14 +20,6 @@ QIcon applicationIcon()
         icon.addPixmap(QPixmap::fromImage(reader.read()));
     }
     return icon;
-}
-
-void installItalianTranslations()
-{
-    auto *const qtbase = new QTranslator(QCoreApplication::instance());
-    if (qtbase->load(
-            QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(qtbase);
 }
 
 namespace {

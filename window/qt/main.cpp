@@ -54,7 +54,6 @@ int main(int argc, char *argv[])
     qInstallMessageHandler(openingTheDisplay);
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);
-    window::installItalianTranslations();
     window::Tellun tellun;
     window::showAsApplication(tellun);
     return QApplication::exec();

@@ -1,6 +1,5 @@
 #include "window/qt/tellun.h"
 
-#include "window/colours.h"
 #include "window/layout.h"
 
 #include <QAccessibleWidget>
@@ -15,15 +14,9 @@ namespace window {
 
 namespace {
 
-// Qt has no desktop colour; the classic Windows desktop blue stands in for it.
-constexpr Rgb desktopColour { 0x3a, 0x6e, 0xa5 };
-
-Rgb toRgb(const QColor &colour)
-{
-    const QRgb rgb = colour.rgb();
-    return { static_cast<std::uint8_t>(qRed(rgb)), static_cast<std::uint8_t>(qGreen(rgb)),
-        static_cast<std::uint8_t>(qBlue(rgb)) };
-}
+// Qt has no desktop colour; the classic Windows desktop blue stands in for it, readable
+// on the window's light background (contrast 4.6 : 1 on #efefef).
+constexpr QRgb desktopColour = 0x3a6ea5;
 
 // The family asked for where the system has it, otherwise its stand-in, named directly: a
 // family the system lacks sends Qt through fontconfig's fallbacks on every font it loads.
@@ -60,13 +53,8 @@ QWidget *createWidget(const Control &control, QWidget *parent)
         box->setCursorPosition(0);
         return box;
     }
-    case Kind::Button: {
-        // Space and Enter press the focused button, as on every desktop; outside a dialog no
-        // button is the default, so Enter elsewhere presses none.
-        auto *button = new QPushButton(toQString(control.caption), parent);
-        button->setAutoDefault(true);
-        return button;
-    }
+    case Kind::Button: // outside a dialog a push button has no Enter role; Space clicks it
+        return new QPushButton(toQString(control.caption), parent);
     case Kind::Label: {
         auto *label = new QLabel(toQString(control.caption), parent);
         label->setAlignment(
@@ -80,6 +68,23 @@ QWidget *createWidget(const Control &control, QWidget *parent)
     }
     }
     return nullptr;
+}
+
+void applyColour(QWidget *widget, Colour colour)
+{
+    switch (colour) {
+    case Colour::Default:
+        break;
+    case Colour::Highlight:
+        widget->setForegroundRole(QPalette::Highlight);
+        break;
+    case Colour::Desktop: {
+        QPalette palette = widget->palette();
+        palette.setColor(QPalette::WindowText, QColor::fromRgb(desktopColour));
+        widget->setPalette(palette);
+        break;
+    }
+    }
 }
 
 // The window is announced as a window; a plain QWidget would reach a screen reader with no role.
@@ -111,6 +116,7 @@ Tellun::Tellun()
         widget->setGeometry(rect.left, rect.top, rect.width, rect.height);
         if (control->font)
             widget->setFont(fontOf(*control->font));
+        applyColour(widget, control->colour);
         if (control->kind == Kind::TextBox)
             findChild<QLabel *>(toQString(labelOf(*control).name))->setBuddy(widget);
     }
@@ -118,38 +124,9 @@ Tellun::Tellun()
         findChild<QWidget *>(toQString(description.control))
             ->setAccessibleDescription(toQString(control(description.describedBy).caption));
 
-    colourLabels();
-
     for (const ButtonHandler &handler : buttonHandlers)
         connect(findChild<QPushButton *>(toQString(handler.button)), &QPushButton::clicked, this,
             [this, click = handler.click] { (m_commands.*click)(); });
-}
-
-// The palette's highlight colour, or the stand-in for the desktop's, in its hue but as light or
-// as dark as reading it on the window's background needs: on desktop themes the highlight is a
-// selection's background, seldom a colour for text.
-void Tellun::colourLabels()
-{
-    const Rgb background = toRgb(palette().color(QPalette::Window));
-    for (const Control &control : layoutTable) {
-        if (control.colour == Colour::Default)
-            continue;
-        const Rgb wanted = control.colour == Colour::Highlight
-            ? toRgb(palette().color(QPalette::Highlight))
-            : desktopColour;
-        const Rgb shown = readableOn(wanted, background);
-        auto *const label = findChild<QWidget *>(toQString(control.name));
-        QPalette colours = label->palette();
-        colours.setColor(QPalette::WindowText, QColor(shown.red, shown.green, shown.blue));
-        label->setPalette(colours);
-    }
-}
-
-void Tellun::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
-        colourLabels(); // the desktop's theme changed
-    QWidget::changeEvent(event);
 }
 
 } // namespace window

@@ -1,6 +1,5 @@
 #include "window/win32/tellun.h"
 
-#include "window/colours.h"
 #include "window/win32/resources.h"
 
 #include <algorithm>
@@ -139,15 +138,14 @@ Tellun::~Tellun()
 
 int Tellun::run(int show)
 {
-    // Minimized where the shortcut asks for it; any other way at its normal size, since a window
-    // of a fixed size has nothing to maximize.
-    const bool minimized = show == SW_SHOWMINIMIZED || show == SW_MINIMIZE
-        || show == SW_SHOWMINNOACTIVE || show == SW_FORCEMINIMIZE;
-    ShowWindow(m_window, minimized ? show : SW_SHOWNORMAL);
+    ShowWindow(m_window, show);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        // The dialog manager presses the focused button on Space and on Enter; Enter elsewhere
-        // and Escape anywhere give IDOK and IDCANCEL, which no button has.
+        // No button has a default or a cancel role: Enter and Escape do nothing, wherever the
+        // focus is. (Their key codes are also their characters.)
+        if ((message.message == WM_KEYDOWN || message.message == WM_CHAR)
+            && (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE))
+            continue;
         if (!m_window || !IsDialogMessageW(m_window, &message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
@@ -231,10 +229,6 @@ LRESULT Tellun::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_PAINT:
         paint();
         return 0;
-    case WM_SYSCOLORCHANGE:
-    case WM_SETTINGCHANGE: // the colour scheme, or high contrast, changed
-        RedrawWindow(m_window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-        break;
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
@@ -316,24 +310,9 @@ void Tellun::paint()
     EndPaint(m_window, &painting);
 }
 
-// The label's system colour, unless it cannot be read on the button face: in a high-contrast
-// scheme, or below 3 : 1, the scheme's own text colour.
-COLORREF Tellun::labelColour(Colour colour)
-{
-    const auto rgb = [](COLORREF c) { return Rgb { GetRValue(c), GetGValue(c), GetBValue(c) }; };
-    const COLORREF wanted = GetSysColor(systemColour(colour));
-    HIGHCONTRASTW scheme {};
-    scheme.cbSize = sizeof scheme;
-    const bool highContrast = SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof scheme, &scheme, 0)
-        && (scheme.dwFlags & HCF_HIGHCONTRASTON);
-    return highContrast || contrastRatio(rgb(wanted), rgb(GetSysColor(COLOR_BTNFACE))) < 3
-        ? GetSysColor(COLOR_BTNTEXT)
-        : wanted;
-}
-
 LRESULT Tellun::labelColours(HDC dc, const Control &label)
 {
-    SetTextColor(dc, labelColour(label.colour));
+    SetTextColor(dc, GetSysColor(systemColour(label.colour)));
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }
