@@ -93,8 +93,15 @@ public:
         STARTUPINFOW startup {};
         startup.cb = sizeof startup;
         std::wstring commandLine = L"\"" + program + L"\"";
-        ASSERT_TRUE(CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-            nullptr, nullptr, &startup, &process));
+        // Just after msiexec has installed it, Wine may refuse the program for a moment.
+        DWORD error = 0;
+        ASSERT_TRUE(waitFor([&] {
+            const bool started = CreateProcessW(program.c_str(), commandLine.data(), nullptr,
+                nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
+            error = started ? 0 : GetLastError();
+            return started;
+        })) << "error "
+            << error;
         WaitForInputIdle(process.hProcess, 10000); // shown, drawn, waiting for input
         window = waitFor([&] { return topLevel(L"Tellun"); });
         ASSERT_TRUE(window);
