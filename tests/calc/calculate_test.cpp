@@ -111,6 +111,12 @@ INSTANTIATE_TEST_SUITE_P(Classified, CalculatePress,
         // Rounded to single precision before it is classified: onto the bound, or just past it.
         told("quotientRoundsToBound", "24.9000001", "1", 24.9000001, 1, "24.9", "di Peso Forma"),
         told("nextSingleAboveBound", "24.900001", "1", 24.900001, 1, "24.9", "Sovrappeso"),
+        // Just beside the middle between two singles: rounded first to more than double
+        // precision (as the x87 unit of 32-bit x86 does), across the bound.
+        told("nearMiddleBelowBound", "155.97862833166505", "1.768", 155.97862833166505, 1.768,
+            "49.9", "di Patologicamente Obeso"),
+        told("nearMiddleAboveBound", "77.13024177246093", "1.76", 77.13024177246093, 1.76, "24.9",
+            "Sovrappeso"),
         told("tinyQuotientIsZero", "1e-300", "1", 1e-300, 1, "0", "di Grave Magrezza"),
         told("largestSingle", "3.4028234663852886e38", "1", 3.4028234663852886e38, 1,
             "3.402823E+38", "di Super Obeso"),

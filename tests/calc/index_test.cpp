@@ -40,26 +40,4 @@ TEST(WeightClasses, EachBoundBelongsToTheClassBelowIt)
     EXPECT_EQ(weightClass(std::numeric_limits<float>::max()), "di Super Obeso");
 }
 
-// The double quotient rounded once to single precision, whatever the floating-point unit: each
-// quotient lies just beside the middle between two singles, where rounding it first to more
-// than double precision (as the x87 unit of 32-bit x86 does) ends on the other single, twice
-// across a class bound.
-TEST(Index, RoundsTheDoubleQuotientOnce)
-{
-    const struct {
-        double weight, height;
-        std::uint32_t index;
-        const char *text;
-    } rows[] = {
-        {155.97862833166505, 1.768, 0x4247999A, "di Patologicamente Obeso"},
-        { 77.13024177246093,  1.76, 0x41C73334,               "Sovrappeso"},
-        { 71.17064600944518,   1.7, 0x41C5031E,            "di Peso Forma"},
-    };
-    for (const auto &row : rows) {
-        const float index = computeIndex(row.weight, row.height);
-        EXPECT_EQ(std::bit_cast<std::uint32_t>(index), row.index) << row.weight;
-        EXPECT_EQ(weightClass(index), row.text) << row.weight;
-    }
-}
-
 } // namespace

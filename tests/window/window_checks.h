@@ -4,10 +4,26 @@
 // driver that reaches the window the way a user does. Each front end's test gives its driver
 // and calls these checks; what only one toolkit can show stays in that front end's test.
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
+
+// Legibility as WCAG measures it, of two sRGB colours (red, green, blue from 0 to 255): the
+// ratio of their relative luminances, each plus 0.05, from 1 to 21.
+inline double contrast(std::array<int, 3> a, std::array<int, 3> b)
+{
+    const auto luminance = [](std::array<int, 3> rgb) {
+        const auto linear = [](int channel) {
+            const double c = channel / 255.0;
+            return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(rgb[0]) + 0.7152 * linear(rgb[1]) + 0.0722 * linear(rgb[2]) + 0.05;
+    };
+    return std::max(luminance(a), luminance(b)) / std::min(luminance(a), luminance(b));
+}
 
 // The window at 96 dpi: each control's place in pixels, its caption, the font the window asks
 // for, and for a text box the label that names it.

@@ -1,5 +1,6 @@
 #include "window/qt/tellun.h"
 
+#include "window/colours.h"
 #include "window/layout.h"
 
 #include <QAccessibleWidget>
@@ -14,9 +15,15 @@ namespace window {
 
 namespace {
 
-// Qt has no desktop colour; the classic Windows desktop blue stands in for it, readable
-// on the window's light background (contrast 4.6 : 1 on #efefef).
-constexpr QRgb desktopColour = 0x3a6ea5;
+// Qt has no desktop colour; the classic Windows desktop blue stands in for it.
+constexpr Rgb desktopColour { 0x3a, 0x6e, 0xa5 };
+
+Rgb toRgb(const QColor &colour)
+{
+    const QRgb rgb = colour.rgb();
+    return { static_cast<std::uint8_t>(qRed(rgb)), static_cast<std::uint8_t>(qGreen(rgb)),
+        static_cast<std::uint8_t>(qBlue(rgb)) };
+}
 
 // The family asked for where the system has it, otherwise its stand-in, named directly: a
 // family the system lacks sends Qt through fontconfig's fallbacks on every font it loads.
@@ -70,23 +77,6 @@ QWidget *createWidget(const Control &control, QWidget *parent)
     return nullptr;
 }
 
-void applyColour(QWidget *widget, Colour colour)
-{
-    switch (colour) {
-    case Colour::Default:
-        break;
-    case Colour::Highlight:
-        widget->setForegroundRole(QPalette::Highlight);
-        break;
-    case Colour::Desktop: {
-        QPalette palette = widget->palette();
-        palette.setColor(QPalette::WindowText, QColor::fromRgb(desktopColour));
-        widget->setPalette(palette);
-        break;
-    }
-    }
-}
-
 // The window is announced as a window; a plain QWidget would reach a screen reader with no role.
 QAccessibleInterface *accessibleWindow(const QString &className, QObject *object)
 {
@@ -116,7 +106,6 @@ Tellun::Tellun()
         widget->setGeometry(rect.left, rect.top, rect.width, rect.height);
         if (control->font)
             widget->setFont(fontOf(*control->font));
-        applyColour(widget, control->colour);
         if (control->kind == Kind::TextBox)
             findChild<QLabel *>(toQString(labelOf(*control).name))->setBuddy(widget);
     }
@@ -124,9 +113,38 @@ Tellun::Tellun()
         findChild<QWidget *>(toQString(description.control))
             ->setAccessibleDescription(toQString(control(description.describedBy).caption));
 
+    colourLabels();
+
     for (const ButtonHandler &handler : buttonHandlers)
         connect(findChild<QPushButton *>(toQString(handler.button)), &QPushButton::clicked, this,
             [this, click = handler.click] { (m_commands.*click)(); });
+}
+
+// The palette's highlight colour, or the stand-in for the desktop's, in its hue but as light or
+// as dark as reading it on the window's background needs: on desktop themes the highlight is a
+// selection's background, seldom a colour for text.
+void Tellun::colourLabels()
+{
+    const Rgb background = toRgb(palette().color(QPalette::Window));
+    for (const Control &control : layoutTable) {
+        if (control.colour == Colour::Default)
+            continue;
+        const Rgb wanted = control.colour == Colour::Highlight
+            ? toRgb(palette().color(QPalette::Highlight))
+            : desktopColour;
+        const Rgb shown = readableOn(wanted, background);
+        auto *const label = findChild<QWidget *>(toQString(control.name));
+        QPalette colours = label->palette();
+        colours.setColor(QPalette::WindowText, QColor(shown.red, shown.green, shown.blue));
+        label->setPalette(colours);
+    }
+}
+
+void Tellun::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
+        colourLabels(); // the desktop's theme changed
+    QWidget::changeEvent(event);
 }
 
 } // namespace window

@@ -26,7 +26,12 @@ public:
 
     const calc::CalculationFields &fields() const { return m_commands.fields(); }
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void colourLabels();
+
     QtMessageBoxes m_messages { this };
     QtForm m_form;
     Commands m_commands;

@@ -1,5 +1,6 @@
 #include "window/win32/tellun.h"
 
+#include "window/colours.h"
 #include "window/win32/resources.h"
 
 #include <algorithm>
@@ -229,6 +230,10 @@ LRESULT Tellun::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_PAINT:
         paint();
         return 0;
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE: // the colour scheme, or high contrast, changed
+        RedrawWindow(m_window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        break;
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
@@ -310,9 +315,24 @@ void Tellun::paint()
     EndPaint(m_window, &painting);
 }
 
+// The label's system colour, unless it cannot be read on the button face: in a high-contrast
+// scheme, or below 3 : 1, the scheme's own text colour.
+COLORREF Tellun::labelColour(Colour colour)
+{
+    const auto rgb = [](COLORREF c) { return Rgb { GetRValue(c), GetGValue(c), GetBValue(c) }; };
+    const COLORREF wanted = GetSysColor(systemColour(colour));
+    HIGHCONTRASTW scheme {};
+    scheme.cbSize = sizeof scheme;
+    const bool highContrast = SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof scheme, &scheme, 0)
+        && (scheme.dwFlags & HCF_HIGHCONTRASTON);
+    return highContrast || contrastRatio(rgb(wanted), rgb(GetSysColor(COLOR_BTNFACE))) < 3
+        ? GetSysColor(COLOR_BTNTEXT)
+        : wanted;
+}
+
 LRESULT Tellun::labelColours(HDC dc, const Control &label)
 {
-    SetTextColor(dc, GetSysColor(systemColour(label.colour)));
+    SetTextColor(dc, labelColour(label.colour));
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }

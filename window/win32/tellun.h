@@ -44,6 +44,7 @@ private:
     // Places and sizes the window and every control, and sets their fonts, for `dpi`.
     void layOut(int dpi);
     void paint();
+    static COLORREF labelColour(Colour colour);
     static LRESULT labelColours(HDC dc, const Control &label);
     int dpi() const;
     void click(int id);
