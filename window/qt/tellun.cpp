@@ -142,7 +142,7 @@ void Tellun::colourLabels()
 
 void Tellun::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange)
+    if (event->type() == QEvent::PaletteChange)
         colourLabels(); // the desktop's theme changed
     QWidget::changeEvent(event);
 }
