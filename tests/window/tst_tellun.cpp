@@ -136,6 +136,11 @@ public:
     {
         return utf8(widget(c)->property("text").toString());
     }
+    int firstShown(const char *box) override
+    {
+        auto *const edit = window->findChild<QLineEdit *>(box);
+        return edit->cursorPositionAt(QPoint(edit->contentsRect().left() + 2, edit->height() / 2));
+    }
     std::string focus() override { return utf8(QApplication::focusWidget()->objectName()); }
     // A screen reader takes a box whose caret moves before it is focused for one it has
     // announced already, and says nothing: at each Tab stop the focus is the first news of it
@@ -178,15 +183,27 @@ public:
         });
         reader.start(0);
         action();
+        // Where a box was shown, the window is active again after it, as a window manager makes
+        // it (the offscreen platform has none).
+        if (!seen.empty())
+            window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
         return seen;
     }
     void click(const char *button) override
     {
         QTest::mouseClick(widget(control(button)), Qt::LeftButton);
     }
-    int end(bool closeBox) override
+    int end(Ending how) override
     {
-        QTimer::singleShot(0, [&] { closeBox ? void(window->close()) : click("CmdUscita"); });
+        QTimer::singleShot(0, [&] {
+            if (how == Ending::CloseBox)
+                window->close();
+            else if (how == Ending::Uscita)
+                click("CmdUscita");
+            else
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        });
         QTimer guard; // a program that does not end fails the test rather than hangs it
         guard.callOnTimeout([] { QCoreApplication::exit(99); });
         guard.start(10000);

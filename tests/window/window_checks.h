@@ -71,6 +71,8 @@ inline constexpr const char *expectedTabOrder[]
     = { "TxtPeso", "CmdUscita", "CmdCalcola", "CmdCancella", "TxtAltezza", "TxtFattore" };
 
 enum class Key { Tab, BackTab, Enter, Escape, Space };
+// Uscita clicked, the close box, or Enter on Uscita once it has the focus.
+enum class Ending { Uscita, CloseBox, EnterOnUscita };
 
 // The window as a user reaches it. Text is UTF-8; a message is "title: text", and
 // " (critical)" after it where the box shows the critical icon rather than the information one.
@@ -86,6 +88,8 @@ public:
     virtual void checkLooks(const ExpectedControl &control) = 0;
     virtual std::vector<int> place(const ExpectedControl &control) = 0; // left top width height
     virtual std::string text(const ExpectedControl &control) = 0;
+    // The index of the character a text box shows at its left edge.
+    virtual int firstShown(const char *box) = 0;
     // Whether each pixel of a rectangle of the window shows the window-text colour, by row.
     virtual std::vector<bool> inWindowText(int left, int top, int width, int height) = 0;
     virtual std::string focus() = 0; // the name of the control that has it
@@ -94,8 +98,8 @@ public:
     // What `action` makes the window show, box after box, each read and dismissed with OK.
     virtual std::vector<std::string> messages(std::size_t count, std::function<void()> action) = 0;
     virtual void click(const char *button) = 0;
-    // Ends the program with Uscita or with the close box, and gives its exit status.
-    virtual int end(bool closeBox) = 0;
+    // Ends the program in one of the ways a user can, and gives its exit status.
+    virtual int end(Ending how) = 0;
     std::string decimalSeparator = "."; // the result's, where the window is run
 
     const ExpectedControl &control(std::string_view name) const
@@ -134,9 +138,9 @@ inline void checkControls(WindowDriver &window)
         EXPECT_EQ(bar[i], i / 106 == 1 && i % 106 > 0 && i % 106 < 105) << i;
 }
 
-// Tab and Shift+Tab follow the tab order, past every label, and wrap. Enter and Escape, pressed
-// before each, do nothing wherever the focus is: no button has a default or a cancel role. Space
-// presses the focused button.
+// Tab and Shift+Tab follow the tab order, past every label, and wrap. Escape does nothing
+// wherever the focus is, nor Enter in a text box: no button has a default or a cancel role. A
+// focused button is pressed by Space and by Enter, as the platform's buttons are.
 inline void checkKeyboard(WindowDriver &window)
 {
     window.start();
@@ -146,8 +150,9 @@ inline void checkKeyboard(WindowDriver &window)
                     .messages(0,
                         [&] {
                             for (int step = 1; step <= 2 * stops; ++step) {
-                                window.key(Key::Enter);
                                 window.key(Key::Escape);
+                                if (window.control(window.focus()).label)
+                                    window.key(Key::Enter);
                                 const bool forward = step <= stops;
                                 window.key(forward ? Key::Tab : Key::BackTab);
                                 EXPECT_EQ(window.focus(),
@@ -157,8 +162,13 @@ inline void checkKeyboard(WindowDriver &window)
                     .empty());
     window.key(Key::Tab);
     window.key(Key::Tab);
-    EXPECT_EQ(window.messages(2, [&] { window.key(Key::Space); }),
-        std::vector({ weightWarning, heightWarning }));
+    for (const Key key : { Key::Space, Key::Enter })
+        EXPECT_EQ(window.messages(2, [&] { window.key(key); }),
+            std::vector({ weightWarning, heightWarning }));
+    window.type("TxtPeso", "70");
+    window.key(Key::Tab);
+    EXPECT_TRUE(window.messages(0, [&] { window.key(Key::Enter); }).empty());
+    EXPECT_EQ(window.text("TxtPeso"), " "); // Cancella pressed
 }
 
 // Each button on a fresh window with the boxes as typed: the messages in order, the result box
@@ -173,6 +183,7 @@ inline void checkButtons(WindowDriver &window)
     } presses[] = {
   // clang-format off
         { "70",   "1.75",   "CmdCalcola",  { classMessage + "di Peso Forma" },  "22" + window.decimalSeparator + "85714" },
+        { "70",   "175",    "CmdCalcola",  { classMessage + "di Grave Magrezza" }, "0" + window.decimalSeparator + "002285714" },
         { "70",   "1,75",   "CmdCalcola",  { classMessage + "di Super Obeso" }, "70" },
         { "",     "",       "CmdCalcola",  { weightWarning, heightWarning },    "" },
         { "1e40", "1.75",   "CmdCalcola",  { error + "'6':\n\nOverflow (critical)" }, "" },
@@ -187,6 +198,7 @@ inline void checkButtons(WindowDriver &window)
         window.type("TxtAltezza", press.height);
         EXPECT_EQ(window.press(press.button, press.messages.size()), press.messages);
         EXPECT_EQ(window.text("TxtFattore"), press.result);
+        EXPECT_EQ(window.firstShown("TxtFattore"), 0); // read from its start
         if (press.messages.empty()) { // Clear blanks the input boxes as well
             EXPECT_EQ(window.text("TxtPeso") + window.text("TxtAltezza"), "  ");
             // A number typed next to the blank still reads as that number.
@@ -202,13 +214,16 @@ inline void checkButtons(WindowDriver &window)
     }
 }
 
-// Uscita and the close box end the program at once, with exit status 0 and nothing asked.
+// Uscita, clicked or pressed with Enter, and the close box end the program at once, with exit
+// status 0 and nothing asked.
 inline void checkEnd(WindowDriver &window)
 {
-    for (const bool closeBox : { false, true }) {
-        SCOPED_TRACE(closeBox ? "close box" : "Uscita");
+    for (const Ending how : { Ending::Uscita, Ending::CloseBox, Ending::EnterOnUscita }) {
+        SCOPED_TRACE(static_cast<int>(how));
         window.start();
         window.type("TxtPeso", "70");
-        EXPECT_EQ(window.end(closeBox), 0);
+        if (how == Ending::EnterOnUscita)
+            window.key(Key::Tab);
+        EXPECT_EQ(window.end(how), 0);
     }
 }

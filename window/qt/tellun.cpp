@@ -60,8 +60,13 @@ QWidget *createWidget(const Control &control, QWidget *parent)
         box->setCursorPosition(0);
         return box;
     }
-    case Kind::Button: // outside a dialog a push button has no Enter role; Space clicks it
-        return new QPushButton(toQString(control.caption), parent);
+    case Kind::Button: {
+        // Space and Enter press the focused button, as on every desktop; outside a dialog no
+        // button is the default, so Enter elsewhere presses none.
+        auto *button = new QPushButton(toQString(control.caption), parent);
+        button->setAutoDefault(true);
+        return button;
+    }
     case Kind::Label: {
         auto *label = new QLabel(toQString(control.caption), parent);
         label->setAlignment(

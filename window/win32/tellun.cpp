@@ -142,11 +142,8 @@ int Tellun::run(int show)
     ShowWindow(m_window, show);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        // No button has a default or a cancel role: Enter and Escape do nothing, wherever the
-        // focus is. (Their key codes are also their characters.)
-        if ((message.message == WM_KEYDOWN || message.message == WM_CHAR)
-            && (message.wParam == VK_RETURN || message.wParam == VK_ESCAPE))
-            continue;
+        // The dialog manager presses the focused button on Space and on Enter; Enter elsewhere
+        // and Escape anywhere give IDOK and IDCANCEL, which no button has.
         if (!m_window || !IsDialogMessageW(m_window, &message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
