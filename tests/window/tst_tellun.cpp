@@ -11,6 +11,7 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMetaEnum>
 #include <QtGui/private/qguiapplication_p.h>
@@ -116,6 +117,15 @@ public:
             || std::string_view(control.name) == "TxtAltezza";
         EXPECT_EQ(utf8(accessible->text(QAccessible::Description)),
             input ? expectedControls[1].caption : "");
+        if (control.label) { // a text box's context menu, in Italian like the program
+            const std::unique_ptr<QMenu> menu(
+                qobject_cast<QLineEdit *>(widget(control))->createStandardContextMenu());
+            QStringList entries;
+            for (const QAction *action : menu->actions())
+                entries << action->text().section(u'\t', 0, 0).remove(u'&');
+            EXPECT_EQ(utf8(entries.join(u'|')),
+                "Annulla|Rifai||Taglia|Copia|Incolla|Elimina||Seleziona tutto");
+        }
     }
     std::vector<int> place(const ExpectedControl &control) override
     {

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QEvent>
 #include <QImageReader>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QWidget>
 
 namespace window {
@@ -54,8 +56,18 @@ void setApplicationIconAfterFirstFrame(QWidget &window)
     window.installEventFilter(new FirstFrameWatch(&window));
 }
 
+void installItalianTranslations()
+{
+    static QTranslator qtbase;
+    static const bool loaded = qtbase.load(
+        QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (loaded)
+        QCoreApplication::installTranslator(&qtbase);
+}
+
 void showAsApplication(QWidget &window)
 {
+    installItalianTranslations();
     QGuiApplication::setDesktopFileName(QStringLiteral(IMC_APP_ID));
     setApplicationIconAfterFirstFrame(window);
     window.show();

@@ -15,8 +15,12 @@ QIcon applicationIcon();
 // start-up, and the window does not need its icon to be used.
 void setApplicationIconAfterFirstFrame(QWidget &window);
 
-// Shows `window` as the program's: named by its desktop entry, which desktops match it with,
-// and with its icon once its first frame is drawn.
+// Qt's own texts (a text box's context menu, ...) in Italian, the program's language, whatever
+// the locale, where Qt's translations are installed; in English where they are not.
+void installItalianTranslations();
+
+// Shows `window` as the program's: Qt's texts in Italian, named by its desktop entry, which
+// desktops match it with, and with its icon once its first frame is drawn.
 void showAsApplication(QWidget &window);
 
 } // namespace window
