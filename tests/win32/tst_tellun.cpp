@@ -92,6 +92,8 @@ public:
         TearDown();
         STARTUPINFOW startup {};
         startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESHOWWINDOW; // as a shortcut's "Run" setting gives it
+        startup.wShowWindow = showCommand;
         std::wstring commandLine = L"\"" + program + L"\"";
         // Just after msiexec has installed it, Wine may refuse the program for a moment.
         DWORD error = 0;
@@ -271,6 +273,7 @@ public:
     HWND window = nullptr;
     bool closeUnderEachBox = false; // the window is asked to close while each box is open
     bool defaultScheme = true; // the colours are Windows 10's defaults
+    WORD showCommand = SW_SHOWNORMAL;
 };
 
 // In Windows 10's default colours, and in high contrast black, set before the program starts. In
@@ -290,6 +293,7 @@ TEST_F(Imc, Controls)
     for (const auto &colours : { windows10, black }) {
         SetSysColors(5, elements, colours.data());
         defaultScheme = colours == windows10;
+        showCommand = defaultScheme ? SW_SHOWNORMAL : SW_SHOWMAXIMIZED;
         checkControls(*this);
     }
     SetSysColors(5, elements, original.data());
@@ -313,6 +317,15 @@ TEST_F(Imc, CloseWaitsForTheCommand)
                   : std::vector({ weightWarning, heightWarning }));
         EXPECT_EQ(status(), 0U);
     }
+}
+
+// Started minimized, as a shortcut can ask, the window opens minimized. (Started maximized it
+// opens at its normal size: the controls' checks in high contrast start it so.)
+TEST_F(Imc, OpensMinimizedWhereAsked)
+{
+    showCommand = SW_SHOWMINIMIZED;
+    start();
+    EXPECT_TRUE(IsIconic(window));
 }
 
 // With the decimal separator the user has set in Windows' settings, a comma.

@@ -139,7 +139,11 @@ Tellun::~Tellun()
 
 int Tellun::run(int show)
 {
-    ShowWindow(m_window, show);
+    // Minimized where the shortcut asks for it; any other way at its normal size, since a window
+    // of a fixed size has nothing to maximize.
+    const bool minimized = show == SW_SHOWMINIMIZED || show == SW_MINIMIZE
+        || show == SW_SHOWMINNOACTIVE || show == SW_FORCEMINIMIZE;
+    ShowWindow(m_window, minimized ? show : SW_SHOWNORMAL);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         // The dialog manager presses the focused button on Space and on Enter; Enter elsewhere
