@@ -19,8 +19,12 @@ nodisplay | baddisplay)
     [ "$(tail -n 2 "$work/imc.log")" = "${message[$where]}"$'\n'"$hint" ] || fail "not said"
     [ $where = nodisplay ] || grep -q 'connect to display :4242' "$work/imc.log" || fail "no reason"
     exit 0 ;;
-x11) ready() { xwininfo -name "Indice di Massa Corporea" | grep -q IsViewable &&
-    xprop -name "Indice di Massa Corporea" _NET_WM_ICON | grep -q 'Icon (64 x 64)' &&
+x11) # mapped; the class the desktop entry names, so that docks tie the window to it; the icon
+    # up to 256 pixels
+    class=$(sed -n 's/^StartupWMClass=//p' "$(dirname "$0")/../../data/org.example.Imc.desktop")
+    ready() { xwininfo -name "Indice di Massa Corporea" | grep -q IsViewable &&
+    xprop -name "Indice di Massa Corporea" WM_CLASS | grep -q ", \"$class\"$" &&
+    xprop -len 1000000 -name "Indice di Massa Corporea" _NET_WM_ICON | grep -q 'Icon (256 x 256)' &&
     ! grep -q imageformats "/proc/$pid/maps"; } ;; # the icon read with no image plugin loaded
 wayland)
     unset DISPLAY

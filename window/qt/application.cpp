@@ -24,6 +24,14 @@ QIcon applicationIcon()
     return icon;
 }
 
+void installItalianTranslations()
+{
+    auto *const qtbase = new QTranslator(QCoreApplication::instance());
+    if (qtbase->load(
+            QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qtbase);
+}
+
 namespace {
 
 // Waits for the first paint of the window it watches. The frame is flushed to the screen
@@ -56,18 +64,8 @@ void setApplicationIconAfterFirstFrame(QWidget &window)
     window.installEventFilter(new FirstFrameWatch(&window));
 }
 
-void installItalianTranslations()
-{
-    static QTranslator qtbase;
-    static const bool loaded = qtbase.load(
-        QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    if (loaded)
-        QCoreApplication::installTranslator(&qtbase);
-}
-
 void showAsApplication(QWidget &window)
 {
-    installItalianTranslations();
     QGuiApplication::setDesktopFileName(QStringLiteral(IMC_APP_ID));
     setApplicationIconAfterFirstFrame(window);
     window.show();

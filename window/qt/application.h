@@ -6,7 +6,8 @@ class QWidget;
 
 namespace window {
 
-// The window's icon, drawn beforehand at the sizes window managers use (16 to 64 pixels).
+// The window's icon, drawn beforehand at the sizes window managers and docks use (16 to 256
+// pixels).
 // The sizes are PNG, which Qt reads by itself, so no image plugin loads for it.
 QIcon applicationIcon();
 
@@ -16,11 +17,12 @@ QIcon applicationIcon();
 void setApplicationIconAfterFirstFrame(QWidget &window);
 
 // Qt's own texts (a text box's context menu, ...) in Italian, the program's language, whatever
-// the locale, where Qt's translations are installed; in English where they are not.
+// the locale, where Qt's translations are installed; in English where they are not. Before any
+// window exists: installed later, the translations send every widget a change to react to.
 void installItalianTranslations();
 
-// Shows `window` as the program's: Qt's texts in Italian, named by its desktop entry, which
-// desktops match it with, and with its icon once its first frame is drawn.
+// Shows `window` as the program's: named by its desktop entry, which desktops match it with,
+// and with its icon once its first frame is drawn.
 void showAsApplication(QWidget &window);
 
 } // namespace window

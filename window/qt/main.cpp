@@ -54,6 +54,7 @@ int main(int argc, char *argv[])
     qInstallMessageHandler(openingTheDisplay);
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);
+    window::installItalianTranslations();
     window::Tellun tellun;
     window::showAsApplication(tellun);
     return QApplication::exec();
