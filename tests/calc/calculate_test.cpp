@@ -104,8 +104,6 @@ Press told(const char *name, std::string weight, std::string height, double peso
 
 INSTANTIATE_TEST_SUITE_P(Classified, CalculatePress,
     testing::Values(told("sevenDigits", "60", "1.7", 60, 1.7, "20.76125", "di Peso Forma"),
-        told("superObese", "150", "1.6", 150, 1.6, "58.59375", "di Super Obeso"),
-        told("classWithoutDi", "80", "1.7", 80, 1.7, "27.68166", "Sovrappeso"),
         told("accentedClass", "110", "1.7", 110, 1.7, "38.06228", "di Grave Obesit\xc3\xa0"),
         told("weightBelowOne", "0.5", "1", 0.5, 1, "0.5", "di Grave Magrezza"),
         // Rounded to single precision before it is classified: onto the bound, or just past it.

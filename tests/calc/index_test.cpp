@@ -36,8 +36,6 @@ TEST(WeightClasses, EachBoundBelongsToTheClassBelowIt)
         EXPECT_EQ(weightClass(computeIndex(bound, 1.0)), rows[row].text);
         EXPECT_EQ(weightClass(std::nextafter(bound, 100.0f)), above);
     }
-    EXPECT_EQ(weightClass(0.0f), "di Grave Magrezza");
-    EXPECT_EQ(weightClass(std::numeric_limits<float>::max()), "di Super Obeso");
 }
 
 } // namespace
