@@ -68,10 +68,19 @@ cleanup)
     [ -z "$changed" ] || { printf 'Changed in %s:\n%s\n' "$HOME" "$changed" >&2; exit 1; }
     ;;
 *)
+    # At the screen density IMC_DPI asks for, as Windows' scaling setting gives it (96 after).
+    dpi() {
+        printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Control Panel\\Desktop]\n"LogPixels"=dword:%08x\n' \
+            "$1" >"$state/dpi.reg"
+        wine regedit /S "$state/dpi.reg" >/dev/null 2>&1
+        wineboot --restart >/dev/null 2>&1
+    }
+    [ -z "${IMC_DPI:-}" ] || dpi "$IMC_DPI"
     # Through a file, so that a Wine process that outlives the command holds no pipe of ctest.
     output=$(mktemp)
     status=0
     "$action" "$@" >"$output" 2>&1 || status=$?
+    [ -z "${IMC_DPI:-}" ] || dpi 96
     cat "$output"
     rm -f "$output"
     exit $status

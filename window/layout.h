@@ -24,6 +24,13 @@ inline constexpr FontSpec smallFont { "MS Sans Serif", 8.25 };
 inline constexpr FontSpec versionFont { "Verdana", 9.75, true, false };
 inline constexpr FontSpec creditFont { "Verdana", 9.75, false, true };
 
+// The scalable family that took over from a raster one, for the sizes that the raster one has no
+// bitmaps of; none for a family that scales already.
+constexpr std::string_view scalableSuccessor(std::string_view family)
+{
+    return family == captionFont.family ? "Microsoft Sans Serif" : "";
+}
+
 // One control of the window. Geometry in twips from the top left of the client area; a line
 // runs from (left, top) to (left + width, top + height). noTab: the control has no tab index.
 struct Control {

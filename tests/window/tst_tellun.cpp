@@ -9,7 +9,6 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QFontInfo>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -23,12 +22,6 @@ namespace {
 
 std::string utf8(const QString &text) { return text.toStdString(); }
 
-double contrast(const QColor &a, const QColor &b)
-{
-    return ::contrast(
-        std::array { a.red(), a.green(), a.blue() }, { b.red(), b.green(), b.blue() });
-}
-
 // The accessibility events as a screen reader receives them, what happened and to whom; the
 // platform's accessibility is on, as when a screen reader is running.
 std::vector<std::pair<std::string, std::string>> heard;
@@ -39,45 +32,28 @@ void hear(QAccessibleEvent *event)
             utf8(event->object()->objectName()));
 }
 
-// The window as the program shows it, counting its paints.
-struct Shown : window::Tellun {
-    int paints = 0;
-    bool iconAtFirstPaint = false;
-    void paintEvent(QPaintEvent *event) override
-    {
-        iconAtFirstPaint = paints++ == 0 ? !windowIcon().isNull() : iconAtFirstPaint;
-        Tellun::paintEvent(event);
-    }
-};
-
 class QtWindow : public WindowDriver, public testing::Test {
 public:
     // The suite runs under C and under Italian, whose separator is a comma.
     QtWindow() { decimalSeparator = qEnvironmentVariable("IMC_DECIMAL", ".").toStdString(); }
-    // Shown as the program shows it: named by its desktop entry, and with the icon, drawn
-    // beforehand at each size a window manager asks for, only after the first frame, which it
-    // must not hold back.
+    // Shown as the program shows it.
     void start() override
     {
         QApplication::setWindowIcon(QIcon());
-        window = std::make_unique<Shown>();
+        window = std::make_unique<window::Tellun>();
         const qsizetype children = window->children().size();
         window::showAsApplication(*window);
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        EXPECT_EQ(utf8(QGuiApplication::desktopFileName()), "org.example.Imc");
+        if (paletteOnceShown) { // the theme changed while the window is open
+            QApplication::setPalette(*std::exchange(paletteOnceShown, {}));
+            QApplication::processEvents(); // as the event loop takes the change
+        }
         EXPECT_TRUE(QTest::qWaitFor([&] { return window->children().size() == children; }));
-        QList<int> sizes;
-        for (const QSize size : window->windowIcon().availableSizes())
-            sizes << (size.width() == size.height() ? size.width() : -1);
-        std::ranges::sort(sizes);
-        EXPECT_EQ(sizes, QList({ 16, 24, 32, 48, 64, 128, 256 }));
-        EXPECT_GT(window->paints, 0);
-        EXPECT_FALSE(window->iconAtFirstPaint);
+        scale = window->devicePixelRatioF();
     }
     std::string title() override { return utf8(window->windowTitle()); }
     std::vector<int> clientSize() override
     {
-        EXPECT_EQ(window->objectName(), "Tellun");
         EXPECT_EQ(window->windowFlags() & ~Qt::WindowSystemMenuHint,
             Qt::Window | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint
                 | Qt::WindowCloseButtonHint);
@@ -90,28 +66,15 @@ public:
     // two input boxes described by the note on the decimal separator.
     void checkLooks(const ExpectedControl &control) override
     {
-        const QWidget *shown = widget(control);
+        QWidget *const shown = widget(control);
         EXPECT_EQ(utf8(QFontInfo(shown->font()).family()),
             std::string(control.family) == "Verdana" ? "DejaVu Sans" : "Liberation Sans");
         EXPECT_LE(shown->fontMetrics().horizontalAdvance(QString::fromUtf8(control.caption)),
             control.width);
-        if (control.isLabel()) {
-            EXPECT_EQ(bool(qobject_cast<const QLabel *>(shown)->alignment() & Qt::AlignHCenter),
-                control.centred);
-            // Legible on the window, 4.5 : 1 measured on screen; a highlighted one in the
-            // highlight's hue.
-            const QImage shot = window->grab(shown->geometry()).toImage();
-            const QColor background = window->palette().color(QPalette::Window);
-            QColor ink = background; // the pixel of the text most distinct from the window
-            for (int y = 0; y < shot.height(); ++y)
-                for (int x = 0; x < shot.width(); ++x)
-                    if (contrast(shot.pixelColor(x, y), background) > contrast(ink, background))
-                        ink = shot.pixelColor(x, y);
-            EXPECT_GE(contrast(ink, background), 4.5);
-            const QColor highlight = window->palette().color(QPalette::Highlight);
-            if (control.highlighted && highlight.hslSaturation() > 0) {
-                EXPECT_NEAR(ink.hslHue(), highlight.hslHue(), 10);
-            }
+        const QColor highlight = window->palette().color(QPalette::Highlight);
+        if (control.highlighted && highlight.hslSaturation() > 0) { // in the highlight's hue
+            const Rgb ink = inkOf(shot(control)).colour;
+            EXPECT_NEAR(QColor(ink[0], ink[1], ink[2]).hslHue(), highlight.hslHue(), 10);
         }
         QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget(control));
         EXPECT_EQ(utf8(accessible->text(QAccessible::Name)),
@@ -123,11 +86,7 @@ public:
         if (control.label) { // a text box's context menu, in Italian like the program
             const std::unique_ptr<QMenu> menu(
                 qobject_cast<QLineEdit *>(widget(control))->createStandardContextMenu());
-            QStringList entries;
-            for (const QAction *action : menu->actions())
-                entries << action->text().section(u'\t', 0, 0).remove(u'&');
-            EXPECT_EQ(utf8(entries.join(u'|')),
-                "Annulla|Rifai||Taglia|Copia|Incolla|Elimina||Seleziona tutto");
+            EXPECT_EQ(utf8(menu->actions().front()->text()), "Ann&ulla\tCtrl+Z");
         }
     }
     std::vector<int> place(const ExpectedControl &control) override
@@ -135,15 +94,26 @@ public:
         const QRect place = widget(control)->geometry();
         return { place.x(), place.y(), place.width(), place.height() };
     }
+    // Each pixel read at its middle, in the screen's pixels.
     std::vector<bool> inWindowText(int left, int top, int width, int height) override
     {
         const QImage image = window->grab(QRect(left, top, width, height)).toImage();
         std::vector<bool> shown;
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x)
-                shown.push_back(
-                    image.pixelColor(x, y) == window->palette().color(QPalette::WindowText));
+                shown.push_back(image.pixelColor(int((x + 0.5) * scale), int((y + 0.5) * scale))
+                    == window->palette().color(QPalette::WindowText));
         return shown;
+    }
+    Shot shot(const ExpectedControl &label) override
+    {
+        const QImage image = window->grab(widget(label)->geometry()).toImage();
+        Shot shot { {}, image.width() };
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                shot.pixels.push_back({ qRed(image.pixel(x, y)), qGreen(image.pixel(x, y)),
+                    qBlue(image.pixel(x, y)) });
+        return shot;
     }
     std::string text(const ExpectedControl &c) override
     {
@@ -210,27 +180,21 @@ public:
     {
         QTest::mouseClick(widget(control(button)), Qt::LeftButton);
     }
-    int end(Ending how) override
+    int end(bool closeBox) override
     {
-        QTimer::singleShot(0, [&] {
-            if (how == Ending::CloseBox)
-                window->close();
-            else if (how == Ending::Uscita)
-                click("CmdUscita");
-            else
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        });
+        QTimer::singleShot(0, [&] { closeBox ? void(window->close()) : click("CmdUscita"); });
         QTimer guard; // a program that does not end fails the test rather than hangs it
         guard.callOnTimeout([] { QCoreApplication::exit(99); });
         guard.start(10000);
         return QApplication::exec();
     }
 
-    std::unique_ptr<Shown> window;
+    std::unique_ptr<window::Tellun> window;
+    std::optional<QPalette> paletteOnceShown;
 };
 
 // On the themes people run (Qt's default, a dark one, Breeze and Breeze Dark, high contrast, a
-// grey one), and after a change of theme while the window is open.
+// grey one), the last of them set while the window is open.
 TEST_F(QtWindow, Controls)
 {
     const QPalette original = QApplication::palette();
@@ -249,15 +213,11 @@ TEST_F(QtWindow, Controls)
         QPalette palette = original;
         palette.setColor(QPalette::Window, themes[theme].first);
         palette.setColor(QPalette::WindowText, // the theme's own text, white on a dark window
-            contrast(themes[theme].first, Qt::black) > 7 ? Qt::black : Qt::white);
+            themes[theme].first.lightnessF() > 0.5 ? Qt::black : Qt::white);
         palette.setColor(QPalette::Highlight, themes[theme].second);
-        QApplication::setPalette(palette);
-        QApplication::processEvents(); // as the event loop takes the change
-        if (theme + 1 < std::size(themes))
-            checkControls(*this);
-        else // changed while the last window is open
-            for (const ExpectedControl &control : expectedControls)
-                checkLooks(control);
+        (theme + 1 < std::size(themes) ? QApplication::setPalette(palette)
+                                       : void(paletteOnceShown = palette));
+        checkControls(*this);
     }
     QApplication::setPalette(original);
 }

@@ -74,8 +74,11 @@ QWidget *createWidget(const Control &control, QWidget *parent)
         return label;
     }
     case Kind::Line: {
+        // Filled in the window-text colour, so that it is as thick as its place at every scale
+        // (a frame's line is one screen pixel, half a pixel at twice the scale).
         auto *line = new QFrame(parent);
-        line->setFrameStyle(QFrame::HLine | QFrame::Plain); // WindowText colour
+        line->setBackgroundRole(QPalette::WindowText);
+        line->setAutoFillBackground(true);
         return line;
     }
     }

@@ -38,16 +38,65 @@ int systemColour(Colour colour)
     return COLOR_WINDOWTEXT;
 }
 
-HFONT createFont(const FontSpec &spec, int dpi)
+HFONT createFont(std::wstring_view family, const FontSpec &spec, int height)
 {
     LOGFONTW font {};
-    font.lfHeight = -std::lround(spec.points * dpi / 72); // the character height, in pixels
+    font.lfHeight = -height;
     font.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
     font.lfItalic = spec.italic;
     font.lfCharSet = DEFAULT_CHARSET;
-    const std::wstring family = toWide(spec.family);
     family.copy(font.lfFaceName, std::size(font.lfFaceName) - 1);
     return CreateFontIndirectW(&font);
+}
+
+// `font` as the screen draws it: its metrics, and the width of `text` in it.
+std::pair<TEXTMETRICW, int> measure(HFONT font, std::string_view text = {})
+{
+    const HDC screen = GetDC(nullptr);
+    const HGDIOBJ previous = SelectObject(screen, font);
+    TEXTMETRICW metrics {};
+    GetTextMetricsW(screen, &metrics);
+    const std::wstring wide = toWide(text);
+    SIZE size {};
+    GetTextExtentPoint32W(screen, wide.c_str(), static_cast<int>(wide.size()), &size);
+    SelectObject(screen, previous);
+    ReleaseDC(nullptr, screen);
+    return { metrics, size.cx };
+}
+
+// The font of `spec` with characters `height` pixels high: in its own family where the mapper
+// draws it at that size, else in the scalable family that succeeded it. A raster font is drawn
+// at its size only at the 96 dpi its bitmaps were made for, and only where it has that size;
+// elsewhere the mapper stretches its bitmaps or gives the nearest, and the text would keep
+// its size while the window grows.
+HFONT createFont(const FontSpec &spec, int height, int dpi)
+{
+    const HFONT font = createFont(toWide(spec.family), spec, height);
+    const std::string_view successor = scalableSuccessor(spec.family);
+    if (successor.empty())
+        return font;
+    const TEXTMETRICW metrics = measure(font).first;
+    if ((metrics.tmPitchAndFamily & TMPF_VECTOR)
+        || (dpi == 96 && metrics.tmHeight - metrics.tmInternalLeading == height))
+        return font;
+    DeleteObject(font);
+    return createFont(toWide(successor), spec, height);
+}
+
+// The font of `spec` at `dpi`, a pixel smaller at a time while a label's caption would not fit
+// on its line in it: pixels round a label's width and its text's apart, and a caption wrapped
+// or cut reads as another.
+HFONT createFont(const FontSpec &spec, int dpi)
+{
+    for (int height = std::lround(spec.points * dpi / 72);; --height) {
+        const HFONT font = createFont(spec, height, dpi);
+        if (height <= 1 || std::ranges::all_of(layoutTable, [&](const Control &label) {
+                return label.font != &spec || label.kind != Kind::Label
+                    || measure(font, label.caption).second <= pixelRect(label, dpi).width;
+            }))
+            return font;
+        DeleteObject(font);
+    }
 }
 
 template<typename Function>
