@@ -252,8 +252,9 @@ inline void checkButtons(WindowDriver &window)
         EXPECT_EQ(window.press(press.button, press.messages.size()), press.messages);
         EXPECT_EQ(window.text("TxtFattore"), press.result);
         EXPECT_EQ(window.firstShown("TxtFattore"), 0); // read from its start
-        if (press.messages.empty()) // Clear blanks the input boxes as well
-            EXPECT_EQ(window.text("TxtPeso") + window.text("TxtAltezza"), "  ");
+        // Clear blanks the input boxes as well; Calcola leaves them as typed.
+        EXPECT_EQ(window.text("TxtPeso") + window.text("TxtAltezza"),
+            press.messages.empty() ? "  " : std::string(press.weight) + press.height);
         window.type("TxtPeso", "-1");
         window.type("TxtAltezza", "1");
         EXPECT_EQ(window.press("CmdCalcola", 1), std::vector({ weightWarning }));
