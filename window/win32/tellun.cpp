@@ -49,20 +49,40 @@ HFONT createFont(std::wstring_view family, const FontSpec &spec, int height)
     return CreateFontIndirectW(&font);
 }
 
-// `font` as the screen draws it: its metrics, and the width of `text` in it.
-std::pair<TEXTMETRICW, int> measure(HFONT font, std::string_view text = {})
-{
-    const HDC screen = GetDC(nullptr);
-    const HGDIOBJ previous = SelectObject(screen, font);
-    TEXTMETRICW metrics {};
-    GetTextMetricsW(screen, &metrics);
-    const std::wstring wide = toWide(text);
-    SIZE size {};
-    GetTextExtentPoint32W(screen, wide.c_str(), static_cast<int>(wide.size()), &size);
-    SelectObject(screen, previous);
-    ReleaseDC(nullptr, screen);
-    return { metrics, size.cx };
-}
+// `font` selected into the screen's device context, to measure it and text in it as the screen
+// draws them. Deselected before the font may be deleted.
+class ScreenFont {
+public:
+    explicit ScreenFont(HFONT font)
+        : m_screen(GetDC(nullptr))
+        , m_previous(SelectObject(m_screen, font))
+    {
+    }
+    ScreenFont(const ScreenFont &) = delete;
+    ScreenFont &operator=(const ScreenFont &) = delete;
+    ~ScreenFont()
+    {
+        SelectObject(m_screen, m_previous);
+        ReleaseDC(nullptr, m_screen);
+    }
+    TEXTMETRICW metrics() const
+    {
+        TEXTMETRICW metrics {};
+        GetTextMetricsW(m_screen, &metrics);
+        return metrics;
+    }
+    int width(std::string_view text) const
+    {
+        const std::wstring wide = toWide(text);
+        SIZE size {};
+        GetTextExtentPoint32W(m_screen, wide.c_str(), static_cast<int>(wide.size()), &size);
+        return size.cx;
+    }
+
+private:
+    HDC m_screen;
+    HGDIOBJ m_previous;
+};
 
 // The font of `spec` with characters `height` pixels high: in its own family where the mapper
 // draws it at that size, else in the scalable family that succeeded it. A raster font is drawn
@@ -75,12 +95,22 @@ HFONT createFont(const FontSpec &spec, int height, int dpi)
     const std::string_view successor = scalableSuccessor(spec.family);
     if (successor.empty())
         return font;
-    const TEXTMETRICW metrics = measure(font).first;
+    const TEXTMETRICW metrics = ScreenFont(font).metrics();
     if ((metrics.tmPitchAndFamily & TMPF_VECTOR)
         || (dpi == 96 && metrics.tmHeight - metrics.tmInternalLeading == height))
         return font;
     DeleteObject(font);
     return createFont(toWide(successor), spec, height);
+}
+
+// Whether every label's caption in `font`, that of `spec`, fits on one line of its width.
+bool captionsFit(HFONT font, const FontSpec &spec, int dpi)
+{
+    const ScreenFont screen(font);
+    return std::ranges::all_of(layoutTable, [&](const Control &label) {
+        return label.font != &spec || label.kind != Kind::Label
+            || screen.width(label.caption) <= pixelRect(label, dpi).width;
+    });
 }
 
 // The font of `spec` at `dpi`, a pixel smaller at a time while a label's caption would not fit
@@ -90,10 +120,7 @@ HFONT createFont(const FontSpec &spec, int dpi)
 {
     for (int height = std::lround(spec.points * dpi / 72);; --height) {
         const HFONT font = createFont(spec, height, dpi);
-        if (height <= 1 || std::ranges::all_of(layoutTable, [&](const Control &label) {
-                return label.font != &spec || label.kind != Kind::Label
-                    || measure(font, label.caption).second <= pixelRect(label, dpi).width;
-            }))
+        if (height <= 1 || captionsFit(font, spec, dpi))
             return font;
         DeleteObject(font);
     }
