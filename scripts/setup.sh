@@ -36,7 +36,7 @@ build() {
     elif [ ! -f "$build_dir/CMakeCache.txt" ]; then
         testing=(-DBUILD_TESTING=OFF)
     fi
-    cmake -S "$top" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${testing[@]}" >/dev/null
+    cmake -S "$top" --preset default "${testing[@]}" >/dev/null
     if [ "$purpose" = test ]; then
         cmake --build "$build_dir"
     else

@@ -31,6 +31,11 @@ constexpr std::array<Control, 17> layoutTable { {
 
 namespace {
 
+// Label2's caption is written out as the window shows it; it must name the version being built.
+static_assert(std::ranges::any_of(layoutTable,
+                  [](const Control &c) { return c.caption == "Versione " IMC_VERSION; }),
+    "Label2 names another version than the project's");
+
 // Every coordinate lies on the pixel grid of 96 dpi, so that no control straddles a pixel.
 constexpr int twipsPerPixel = 15;
 static_assert(std::ranges::all_of(layoutTable, [](const Control &c) {

@@ -3,9 +3,10 @@
 # Start-menu shortcut and one entry in Apps & features; the installed program starts and ends.
 # Installing it again repairs it; a later version replaces it and an earlier one is then
 # refused; the uninstaller removes everything.
-#   install.sh MSI LATER-MSI LATER-EXE WINDOW-TEST   (under wine.sh, in its prefix)
+#   install.sh MSI VERSION LATER-MSI LATER-VERSION LATER-EXE WINDOW-TEST   (under wine.sh)
 set -euo pipefail
-msi=$(winepath --windows "$1") later_msi=$(winepath --windows "$2") later_exe=$3 window_test=$4
+msi=$(winepath --windows "$1") version=$2.0 later_msi=$(winepath --windows "$3") later_version=$4.0
+later_exe=$5 window_test=$6
 folder="$WINEPREFIX/drive_c/Program Files/Indice di Massa Corporea"
 # Each Uninstall entry of the program as "version, publisher"; the folder; the shortcuts.
 state() {
@@ -27,17 +28,17 @@ start_installed() {
 installed() { printf '%s, The imc developers\nimc.exe\nIndice di Massa Corporea.lnk' "$1"; }
 
 wine msiexec /i "$msi" /qn
-expect "installing" "$(installed 1.2.0)"
+expect "installing" "$(installed "$version")"
 start_installed
 wine msiexec /i "$msi" /qn
-expect "installing again" "$(installed 1.2.0)"
+expect "installing again" "$(installed "$version")"
 
 wine msiexec /i "$later_msi" /qn
-expect "the upgrade" "$(installed 1.3.0)"
+expect "the upgrade" "$(installed "$later_version")"
 cmp "$later_exe" "$folder/imc.exe"
 start_installed
 ! wine msiexec /i "$msi" /qn || { echo "the earlier version went in" >&2; exit 1; }
-expect "the refused downgrade" "$(installed 1.3.0)"
+expect "the refused downgrade" "$(installed "$later_version")"
 
 wine msiexec /x "$later_msi" /qn
 expect "uninstalling" ""

@@ -19,8 +19,12 @@ nodisplay | baddisplay)
     [ "$(tail -n 2 "$work/imc.log")" = "${message[$where]}"$'\n'"$hint" ] || fail "not said"
     [ $where = nodisplay ] || grep -q 'connect to display :4242' "$work/imc.log" || fail "no reason"
     exit 0 ;;
-x11) # mapped; the class the desktop entry names, so that docks tie the window to it; the icon
-    # up to 256 pixels
+x11) # on an Xvfb of its own: mapped; the class the desktop entry names, so that docks tie the
+    # window to it; the icon up to 256 pixels
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+    [ -s "$work/display" ] || fail "Xvfb did not start"
+    export DISPLAY=:$(<"$work/display")
     class=$(sed -n 's/^StartupWMClass=//p' "$(dirname "$0")/../../data/org.example.Imc.desktop")
     ready() { xwininfo -name "Indice di Massa Corporea" | grep -q IsViewable &&
     xprop -name "Indice di Massa Corporea" WM_CLASS | grep -q ", \"$class\"$" &&
