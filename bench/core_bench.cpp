@@ -175,7 +175,7 @@ void calculatePress(benchmark::State &state)
     MemoryForm form;
     calc::CalculationFields fields;
     for (auto _ : state)
-        calc::CmdCalcola_Click(form, form, fields);
+        calc::calculate(form, form, fields);
 }
 BENCHMARK(calculatePress);
 

@@ -2,7 +2,8 @@
 // the same places and in the same fonts, and an "Uscita" that quits. Nothing else: no
 // handlers, focus order, colours, accessibility names or icon.
 #include "window/layout.h"
-#include "window/qt/tellun.h"
+#include "window/qt/strings.h"
+#include "window/stand_ins.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -15,16 +16,12 @@ namespace {
 // The family each of the program's fonts resolves to.
 QString resolvedFamily(std::string_view family)
 {
-    for (const window::FontSubstitute &font : window::fontSubstitutes)
-        if (font.family == family)
-            family = font.substitute;
-    return QString::fromUtf8(family.data(), static_cast<qsizetype>(family.size()));
+    return window::toQString(window::standInFor(family));
 }
 
 QWidget *createWidget(const window::Control &control, QWidget *parent)
 {
-    const QString caption
-        = QString::fromUtf8(control.caption.data(), static_cast<qsizetype>(control.caption.size()));
+    const QString caption = window::toQString(control.caption);
     switch (control.kind) {
     case window::Kind::TextBox:
         return new QLineEdit(parent);

@@ -9,7 +9,7 @@ namespace calc {
 using runtime::MessageBoxRequest;
 namespace buttons = runtime::buttons;
 
-void CmdCalcola_Click(Form &form, runtime::MessageBoxService &messages, CalculationFields &fields)
+void calculate(Form &form, runtime::MessageBoxService &messages, CalculationFields &fields)
 {
     // Both boxes are read, and both fields stored, before either value is tested.
     fields.Peso = runtime::readNumber(form.text(TextBox::TxtPeso));

@@ -23,9 +23,10 @@ inline constexpr std::string_view weightWarning = "Il valore del peso deve esser
 inline constexpr std::string_view heightWarning
     = "Il valore dell'altezza deve essere maggiore di zero";
 
+// The work of the "Calcola" button, whose handler (window::Commands) reports what this throws.
 // Reads weight and height from their boxes; when both are greater than zero, shows the index
 // in TxtFattore and tells the weight class; warns about each value that is not. A
 // RuntimeError leaves it at the failing step, with what was stored until then kept.
-void CmdCalcola_Click(Form &form, runtime::MessageBoxService &messages, CalculationFields &fields);
+void calculate(Form &form, runtime::MessageBoxService &messages, CalculationFields &fields);
 
 } // namespace calc

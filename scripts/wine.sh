@@ -37,22 +37,19 @@ setup)
     mkdir -p "$WINEPREFIX"
     wineserver --persistent >/dev/null 2>&1
     wineboot --init >/dev/null 2>&1
-    # "MS Sans Serif" as Wine's own raster font; Verdana drawn by DejaVu Sans. Top-level
-    # windows unmanaged: with no window manager Wine would wait for one on every close. The
-    # desktop colour apart from the window text, so that a label's colour tells which it is.
+    # "MS Sans Serif" as Wine's own raster font. Wine is given the Linux window's stand-ins
+    # (window/stand_ins.h), so that both front ends are tried with one look: each font's, which
+    # it takes only for a family it lacks (Verdana), and the desktop colour's. Top-level windows
+    # unmanaged: with no window manager Wine would wait for one on every close.
     cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
-    cat >"$state/settings.reg" <<'EOF'
-REGEDIT4
-
-[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
-"Managed"="N"
-
-[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
-"Verdana"="DejaVu Sans"
-
-[HKEY_CURRENT_USER\Control Panel\Colors]
-"Background"="58 110 165"
-EOF
+    stand_ins=$(dirname "$0")/../window/stand_ins.h
+    fonts=$(sed -n 's/^ *{ *\("[^"]*"\), *\("[^"]*"\) *},$/\1=\2/p' "$stand_ins")
+    desktop=$(sed -n 's/.*desktopStandIn { *\([0-9]*\), *\([0-9]*\), *\([0-9]*\) *}.*/\1 \2 \3/p' \
+        "$stand_ins")
+    [ -n "$fonts" ] && [ -n "$desktop" ] || { echo "no stand-ins read from $stand_ins" >&2; exit 1; }
+    printf '%s\n' REGEDIT4 '' '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' '"Managed"="N"' '' \
+        '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' "$fonts" '' \
+        '[HKEY_CURRENT_USER\Control Panel\Colors]' "\"Background\"=\"$desktop\"" >"$state/settings.reg"
     wine regedit /S "$state/settings.reg" >/dev/null 2>&1
     # The settings are read when Wine's processes start: start them again.
     wineboot --restart >/dev/null 2>&1

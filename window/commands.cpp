@@ -8,7 +8,7 @@ namespace window {
 void Commands::CmdCalcola_Click()
 {
     try {
-        calc::CmdCalcola_Click(m_form, m_messages, m_fields);
+        calc::calculate(m_form, m_messages, m_fields);
     } catch (const runtime::RuntimeError &error) {
         m_messages.show(runtime::errorReport(error, caption));
     }

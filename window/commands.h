@@ -29,8 +29,6 @@ public:
     // Ends the program at once, with nothing asked and nothing saved.
     void CmdUscita_Click();
 
-    const calc::CalculationFields &fields() const { return m_fields; }
-
 private:
     calc::Form &m_form;
     runtime::MessageBoxService &m_messages;

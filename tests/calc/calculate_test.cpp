@@ -77,12 +77,12 @@ TEST_P(CalculatePress, ReadsChecksTellsAndStoresInOrder)
     calc::CalculationFields fields;
     form.boxes[0] = "70";
     form.boxes[1] = "1.75";
-    calc::CmdCalcola_Click(form, form, fields);
+    calc::calculate(form, form, fields);
     form.log.clear();
     form.boxes[0] = row.weight;
     form.boxes[1] = row.height;
     try {
-        calc::CmdCalcola_Click(form, form, fields);
+        calc::calculate(form, form, fields);
         EXPECT_FALSE(row.error);
     } catch (const runtime::RuntimeError &error) {
         EXPECT_EQ(error.code(), row.error);

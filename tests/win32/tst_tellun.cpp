@@ -354,11 +354,11 @@ TEST(Win32Window, PlacesFollowTheScreensDpi)
             perMonitor ? window::win32::DpiFunctions::ofSystem() : window::win32::DpiFunctions {});
         for (const int dpi : { 96, 192 }) {
             RECT suggested {};
-            SendMessageW(tellun.handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+            SendMessageW(tellun.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
                 reinterpret_cast<LPARAM>(&suggested));
             for (const ExpectedControl &control : expectedControls) {
                 SCOPED_TRACE(std::string(control.name) + " at " + std::to_string(dpi) + " dpi");
-                EXPECT_EQ(placeOf(find(tellun.handle(), control)),
+                EXPECT_EQ(placeOf(find(tellun.hwnd(), control)),
                     std::vector({ control.left * dpi / 96, control.top * dpi / 96,
                         control.width * dpi / 96, control.height * dpi / 96 }));
             }

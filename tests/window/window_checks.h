@@ -3,6 +3,8 @@
 // What the window must do for its user, whichever toolkit draws it, written once against a
 // driver that reaches the window the way a user does. Each front end's test gives its driver
 // and calls these checks; what only one toolkit can show stays in that front end's test.
+#include "window/layout.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -63,6 +65,7 @@ inline Ink inkOf(const Shot &shot)
 // for, and for a text box the label that names it.
 struct ExpectedControl {
     const char *name;
+    window::Kind kind;
     const char *caption; // UTF-8
     int left;
     int top;
@@ -76,28 +79,29 @@ struct ExpectedControl {
     bool highlighted; // a label in the highlight colour, not the desktop's
     const char *label; // a text box's, by its caption; otherwise none
 
-    bool isLabel() const { return !label && name[0] == 'L'; }
+    bool isLabel() const { return kind == window::Kind::Label; }
 };
 
+using K = window::Kind; // the table's second column
 // clang-format off
-// name               caption                                             left  top width height family           points bold   italic centred highlight label
+// name               kind         caption                                             left  top width height family           points bold   italic centred highlight label
 inline constexpr ExpectedControl expectedControls[] = {
-    { "LBLIntestazione", "INDICE DI MASSA CORPOREA",                           24,  16, 313, 20, "MS Sans Serif", 12.0, true , false, true , true , nullptr },
-    { "Label3",          "Utilizzare il punto come separatore dei decimali",   24,  48, 313, 20, "MS Sans Serif", 8.25, false, false, true , true , nullptr },
-    { "LBLPeso",         "PESO REALE   Kg",                                    88,  72, 121, 17, "MS Sans Serif", 9.75, false, false, false, false, nullptr },
-    { "TxtPeso",         "",                                                  216,  72,  57, 17, "MS Sans Serif", 8.25, false, false, false, false, "PESO REALE   Kg" },
-    { "LBLAltezza",      "ALTEZZA           m  ",                              88, 112, 121, 17, "MS Sans Serif", 9.75, false, false, false, false, nullptr },
-    { "TxtAltezza",      "",                                                  216, 112,  57, 17, "MS Sans Serif", 8.25, false, false, false, false, "ALTEZZA           m  " },
-    { "Label4",          "Peso Reale    [Kg]",                                160, 152, 113, 17, "MS Sans Serif", 9.75, false, false, false, false, nullptr },
-    { "Label6",          "Formula Utilizzata  :",                              32, 168, 121, 17, "MS Sans Serif", 9.75, false, false, false, false, nullptr },
-    { "Label5",          "Altezza \u00b2     [m\u00b2]",                      168, 184,  97, 17, "MS Sans Serif", 9.75, false, false, false, false, nullptr },
-    { "CmdCalcola",      "Calcola",                                           136, 224,  81, 25, "MS Sans Serif", 9.75, false, false, true , false, nullptr },
-    { "LBLFattore",      "Fattore Peso",                                       88, 272, 121, 17, "MS Sans Serif", 9.75, false, false, false, false, nullptr },
-    { "TxtFattore",      "",                                                  216, 272,  57, 17, "MS Sans Serif", 8.25, false, false, false, false, "Fattore Peso" },
-    { "CmdCancella",     "Cancella",                                           48, 320,  81, 25, "MS Sans Serif", 9.75, false, false, true , false, nullptr },
-    { "CmdUscita",       "Uscita",                                            224, 320,  81, 25, "MS Sans Serif", 9.75, false, false, true , false, nullptr },
-    { "Label2",          "Versione 1.2",                                      136, 352,  93, 23, "Verdana",       9.75, true , false, false, true , nullptr },
-    { "Label1",          "By Quellbrin",                                      112, 376, 141, 23, "Verdana",       9.75, false, true , false, true , nullptr },
+    { "LBLIntestazione", K::Label,    "INDICE DI MASSA CORPOREA",                           24,  16, 313, 20, "MS Sans Serif", 12.0, true , false, true , true , nullptr },
+    { "Label3",          K::Label,    "Utilizzare il punto come separatore dei decimali",   24,  48, 313, 20, "MS Sans Serif", 8.25, false, false, true , true , nullptr },
+    { "LBLPeso",         K::Label,    "PESO REALE   Kg",                                    88,  72, 121, 17, "MS Sans Serif", 9.75, false, false, false, false, nullptr },
+    { "TxtPeso",         K::TextBox,  "",                                                  216,  72,  57, 17, "MS Sans Serif", 8.25, false, false, false, false, "PESO REALE   Kg" },
+    { "LBLAltezza",      K::Label,    "ALTEZZA           m  ",                              88, 112, 121, 17, "MS Sans Serif", 9.75, false, false, false, false, nullptr },
+    { "TxtAltezza",      K::TextBox,  "",                                                  216, 112,  57, 17, "MS Sans Serif", 8.25, false, false, false, false, "ALTEZZA           m  " },
+    { "Label4",          K::Label,    "Peso Reale    [Kg]",                                160, 152, 113, 17, "MS Sans Serif", 9.75, false, false, false, false, nullptr },
+    { "Label6",          K::Label,    "Formula Utilizzata  :",                              32, 168, 121, 17, "MS Sans Serif", 9.75, false, false, false, false, nullptr },
+    { "Label5",          K::Label,    "Altezza \u00b2     [m\u00b2]",                      168, 184,  97, 17, "MS Sans Serif", 9.75, false, false, false, false, nullptr },
+    { "CmdCalcola",      K::Button,   "Calcola",                                           136, 224,  81, 25, "MS Sans Serif", 9.75, false, false, true , false, nullptr },
+    { "LBLFattore",      K::Label,    "Fattore Peso",                                       88, 272, 121, 17, "MS Sans Serif", 9.75, false, false, false, false, nullptr },
+    { "TxtFattore",      K::TextBox,  "",                                                  216, 272,  57, 17, "MS Sans Serif", 8.25, false, false, false, false, "Fattore Peso" },
+    { "CmdCancella",     K::Button,   "Cancella",                                           48, 320,  81, 25, "MS Sans Serif", 9.75, false, false, true , false, nullptr },
+    { "CmdUscita",       K::Button,   "Uscita",                                            224, 320,  81, 25, "MS Sans Serif", 9.75, false, false, true , false, nullptr },
+    { "Label2",          K::Label,    "Versione 1.2",                                      136, 352,  93, 23, "Verdana",       9.75, true , false, false, true , nullptr },
+    { "Label1",          K::Label,    "By Quellbrin",                                      112, 376, 141, 23, "Verdana",       9.75, false, true , false, true , nullptr },
 };
 // clang-format on
 

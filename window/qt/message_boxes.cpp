@@ -1,5 +1,7 @@
 #include "window/qt/message_boxes.h"
 
+#include "window/qt/strings.h"
+
 #include <QApplication>
 #include <QGridLayout>
 #include <QMessageBox>
@@ -22,8 +24,8 @@ QMessageBox::Icon iconOf(int buttonsValue)
 void QtMessageBoxes::show(const runtime::MessageBoxRequest &request)
 {
     // Every box of the program has the single OK button.
-    QMessageBox box(iconOf(request.buttons), QString::fromStdString(request.title),
-        QString::fromStdString(request.prompt), QMessageBox::Ok, m_parent);
+    QMessageBox box(iconOf(request.buttons), toQString(request.title), toQString(request.prompt),
+        QMessageBox::Ok, m_parent);
     // Wide enough for the whole title on its title bar, where desktops centre it between their
     // buttons. Qt's own decorations, where the compositor draws none (Wayland on GNOME or
     // Weston), draw it 14 pixels high and cut it where it reaches their buttons.

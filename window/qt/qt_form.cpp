@@ -1,5 +1,7 @@
 #include "window/qt/qt_form.h"
 
+#include "window/qt/strings.h"
+
 #include <QLineEdit>
 #include <QLocale>
 

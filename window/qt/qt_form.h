@@ -2,18 +2,10 @@
 
 #include "calc/form.h"
 
-#include <QString>
-
 class QLineEdit;
 class QWidget;
 
 namespace window {
-
-// UTF-8 text from the core, as Qt holds it.
-inline QString toQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The calculate command's view of the window: its line edits, found by name, and the user's
 // locale.

@@ -2,6 +2,8 @@
 
 #include "window/colours.h"
 #include "window/layout.h"
+#include "window/qt/strings.h"
+#include "window/stand_ins.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -14,9 +16,6 @@
 namespace window {
 
 namespace {
-
-// Qt has no desktop colour; the classic Windows desktop blue stands in for it.
-constexpr Rgb desktopColour { 0x3a, 0x6e, 0xa5 };
 
 Rgb toRgb(const QColor &colour)
 {
@@ -33,11 +32,7 @@ QString familyOf(const FontSpec &spec)
     static const QStringList installed = QFontDatabase::families();
     if (installed.contains(family, Qt::CaseInsensitive))
         return family;
-    for (const FontSubstitute &font : fontSubstitutes) {
-        if (font.family == spec.family)
-            return toQString(font.substitute);
-    }
-    return family;
+    return toQString(standInFor(spec.family));
 }
 
 QFont fontOf(const FontSpec &spec)
@@ -139,7 +134,7 @@ void Tellun::colourLabels()
             continue;
         const Rgb wanted = control.colour == Colour::Highlight
             ? toRgb(palette().color(QPalette::Highlight))
-            : desktopColour;
+            : desktopStandIn;
         const Rgb shown = readableOn(wanted, background);
         auto *const label = findChild<QWidget *>(toQString(control.name));
         QPalette colours = label->palette();

@@ -8,23 +8,11 @@
 
 namespace window {
 
-// Where a family the window asks for is missing, the closest font Debian ships stands in.
-struct FontSubstitute {
-    std::string_view family;
-    std::string_view substitute;
-};
-inline constexpr FontSubstitute fontSubstitutes[] = {
-    {"MS Sans Serif", "Liberation Sans"},
-    {      "Verdana",     "DejaVu Sans"},
-};
-
 // The program's one window, in Qt Widgets.
 class Tellun : public QWidget {
     Q_OBJECT
 public:
     Tellun();
-
-    const calc::CalculationFields &fields() const { return m_commands.fields(); }
 
 protected:
     void changeEvent(QEvent *event) override;

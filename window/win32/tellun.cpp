@@ -250,7 +250,7 @@ LRESULT CALLBACK Tellun::windowProc(HWND window, UINT message, WPARAM wParam, LP
         return DefWindowProcW(window, message, wParam, lParam);
     }
     try {
-        return self->handle(message, wParam, lParam);
+        return self->onMessage(message, wParam, lParam);
     } catch (...) {
         // Nothing may unwind through the system's frames: the program ends, and run() (or, at
         // creation, the constructor) passes it on to be reported.
@@ -262,7 +262,7 @@ LRESULT CALLBACK Tellun::windowProc(HWND window, UINT message, WPARAM wParam, LP
     }
 }
 
-LRESULT Tellun::handle(UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT Tellun::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_CREATE:
@@ -347,7 +347,7 @@ void Tellun::createControls()
             style, 0, 0, 0, 0, m_window,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstId + row)), m_instance, nullptr);
     }
-    m_focus = control("TxtPeso");
+    m_focus = controlWindow("TxtPeso");
 }
 
 void Tellun::layOut(int dpi)
@@ -386,7 +386,7 @@ void Tellun::paint()
 {
     PAINTSTRUCT painting;
     auto *const dc = BeginPaint(m_window, &painting);
-    const PixelRect line = pixelRect(window::control("Line1"), m_dpi);
+    const PixelRect line = pixelRect(control("Line1"), m_dpi);
     const RECT rect { line.left, line.top, line.left + line.width, line.top + line.height };
     FillRect(dc, &rect, GetSysColorBrush(COLOR_WINDOWTEXT));
     EndPaint(m_window, &painting);
@@ -440,9 +440,6 @@ void Tellun::click(int id)
         DestroyWindow(m_window);
 }
 
-HWND Tellun::control(std::string_view name) const
-{
-    return m_controls[rowOf(window::control(name))];
-}
+HWND Tellun::controlWindow(std::string_view name) const { return m_controls[rowOf(control(name))]; }
 
 } // namespace window::win32

@@ -31,7 +31,7 @@ public:
     Tellun(const Tellun &) = delete;
     Tellun &operator=(const Tellun &) = delete;
 
-    HWND handle() const { return m_window; }
+    HWND hwnd() const { return m_window; }
 
     // Shows the window, focus on TxtPeso, and runs the event loop until the window is gone.
     // Returns the program's exit status; rethrows what escaped a message's handling.
@@ -39,7 +39,7 @@ public:
 
 private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void createControls();
     // Places and sizes the window and every control, and sets their fonts, for `dpi`.
     void layOut(int dpi);
@@ -48,7 +48,7 @@ private:
     static LRESULT labelColours(HDC dc, const Control &label);
     int dpi() const;
     void click(int id);
-    HWND control(std::string_view name) const;
+    HWND controlWindow(std::string_view name) const;
 
     HINSTANCE m_instance;
     DpiFunctions m_dpiFunctions;
