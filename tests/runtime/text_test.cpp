@@ -32,7 +32,6 @@ INSTANTIATE_TEST_SUITE_P(Rules, SingleToText,
         Shown { "belowFixed", 1e-5f, ".", "1E-05" },
         Shown { "largestSingle", std::numeric_limits<float>::max(), ".", "3.402823E+38" },
         Shown { "separatorInMantissa", 1.5e-7f, ",", "1,5E-07" },
-        Shown { "noSeparatorForIntegers", 16.0f, ",", "16" },
         Shown { "multiByte", 1.5f, "\u066b", "1\u066b5" }),
     [](const auto &info) { return info.param.name; });
 

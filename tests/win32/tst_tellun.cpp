@@ -324,13 +324,17 @@ TEST_F(Imc, CloseWaitsForTheCommand)
     }
 }
 
-// Started minimized, as a shortcut can ask, the window opens minimized. (Started maximized it
-// opens at its normal size: the controls' checks in high contrast start it so.)
+// Started minimized, in any of the ways a shortcut or a launcher can ask, the window opens
+// minimized. (Started maximized it opens at its normal size: the controls' checks in high
+// contrast start it so.)
 TEST_F(Imc, OpensMinimizedWhereAsked)
 {
-    showCommand = SW_SHOWMINIMIZED;
-    start();
-    EXPECT_TRUE(IsIconic(window));
+    for (const WORD show :
+        { SW_SHOWMINIMIZED, SW_MINIMIZE, SW_SHOWMINNOACTIVE, SW_FORCEMINIMIZE }) {
+        showCommand = show;
+        start();
+        EXPECT_TRUE(IsIconic(window)) << show;
+    }
 }
 
 // With the decimal separator the user has set in Windows' settings, a comma.

@@ -14,7 +14,7 @@ declare -A message=([nodisplay]='imc: no display (neither DISPLAY nor WAYLAND_DI
 case $where in
 nodisplay | baddisplay)
     [ "$where" = baddisplay ] && export DISPLAY=:4242 || unset DISPLAY
-    env -u WAYLAND_DISPLAY "$program" >"$work/imc.log" 2>&1; status=$?
+    env -u WAYLAND_DISPLAY "$program" -style Fusion >"$work/imc.log" 2>&1; status=$?
     [ $status -eq 2 ] || fail "status $status, not 2"
     [ "$(tail -n 2 "$work/imc.log")" = "${message[$where]}"$'\n'"$hint" ] || fail "not said"
     [ $where = nodisplay ] || grep -q 'connect to display :4242' "$work/imc.log" || fail "no reason"
@@ -38,9 +38,9 @@ wayland)
         >"$work/weston.log" 2>&1 &
     for _ in $(seq 100); do [ -S "$work/weston" ] && break; sleep 0.1; done
     ready() { grep -q libqwayland "/proc/$pid/maps"; } ;;
-offscreen | platform) # named by QT_QPA_PLATFORM, or by Qt's option -platform
+offscreen | platform) # named by QT_QPA_PLATFORM, or by Qt's option -platform (as --platform)
     unset DISPLAY WAYLAND_DISPLAY
-    [ $where = offscreen ] && export QT_QPA_PLATFORM=offscreen || args=(-platform offscreen)
+    [ $where = offscreen ] && export QT_QPA_PLATFORM=offscreen || args=(--platform offscreen)
     ready() { grep -q libqoffscreen "/proc/$pid/maps"; } ;;
 esac
 "$program" "${args[@]}" >"$work/imc.log" 2>&1 &
