@@ -201,8 +201,8 @@ public:
     std::optional<QPalette> paletteOnceShown;
 };
 
-// On the themes people run (Qt's default, a dark one, Breeze and Breeze Dark, high contrast, a
-// grey one), the last of them set while the window is open.
+// On the themes people run (Qt's default, a dark one, a light one with GNOME's pink accent,
+// Breeze Dark, high contrast, a grey one), the last of them set while the window is open.
 TEST_F(QtWindow, Controls)
 {
     const QPalette original = QApplication::palette();
@@ -210,7 +210,7 @@ TEST_F(QtWindow, Controls)
   // the window's colour, the highlight
         {original.color(QPalette::Window), original.color(QPalette::Highlight)},
         {                QColor(0x353535),                    QColor(0x2a82da)},
-        {                QColor(0xeff0f1),                    QColor(0x3daee9)},
+        {                QColor(0xfafafa),                    QColor(0xd56199)},
         {                QColor(0x31363b),                    QColor(0x3daee9)},
         {                       Qt::black,                    QColor(0x1aebff)},
         {                QColor(0x808080),                    QColor(0x787878)},
