@@ -2,7 +2,7 @@
 // the same places and in the same fonts, and an "Uscita" that quits. Nothing else: no
 // handlers, focus order, colours, accessibility names or icon.
 #include "window/layout.h"
-#include "window/qt/strings.h"
+#include "window/qt/conversions.h"
 #include "window/stand_ins.h"
 
 #include <QApplication>

@@ -4,7 +4,7 @@
 #include "tests/run_tests.h"
 #include "tests/window/window_checks.h"
 #include "window/qt/application.h"
-#include "window/qt/strings.h"
+#include "window/qt/conversions.h"
 #include "window/qt/tellun.h"
 #include "window/stand_ins.h"
 
@@ -35,6 +35,17 @@ void hear(QAccessibleEvent *event)
             utf8(event->object()->objectName()));
 }
 
+// Whether the application had its icon when the window was first painted.
+struct FirstPaint : QObject {
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && !iconShown)
+            iconShown = !QApplication::windowIcon().isNull();
+        return false;
+    }
+    std::optional<bool> iconShown;
+};
+
 class QtWindow : public WindowDriver, public testing::Test {
 public:
     // The suite runs under C and under Italian, whose separator is a comma.
@@ -45,8 +56,14 @@ public:
         QApplication::setWindowIcon(QIcon());
         window = std::make_unique<window::Tellun>();
         const qsizetype children = window->children().size();
+        FirstPaint firstPaint; // watching after the program's own watch
+        window->installEventFilter(&firstPaint);
         window::showAsApplication(*window);
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        // The icon is read once the first frame is out, not before: it would hold that up.
+        EXPECT_TRUE(QTest::qWaitFor([] { return !QApplication::windowIcon().isNull(); }));
+        EXPECT_EQ(firstPaint.iconShown, false);
+        EXPECT_EQ(utf8(window->objectName()), "Tellun"); // as Qt's tools and style sheets name it
         if (paletteOnceShown) { // the theme changed while the window is open
             QApplication::setPalette(*std::exchange(paletteOnceShown, {}));
             QApplication::processEvents(); // as the event loop takes the change
@@ -83,7 +100,7 @@ public:
         const QColor highlight = window->palette().color(QPalette::Highlight);
         if (control.highlighted && highlight.hslSaturation() > 0) { // in the highlight's hue
             const Rgb ink = inkOf(shot(control)).colour;
-            EXPECT_NEAR(QColor(ink[0], ink[1], ink[2]).hslHue(), highlight.hslHue(), 10);
+            EXPECT_NEAR(QColor(ink.red, ink.green, ink.blue).hslHue(), highlight.hslHue(), 10);
         }
         QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget(control));
         EXPECT_EQ(utf8(accessible->text(QAccessible::Name)),
@@ -120,8 +137,7 @@ public:
         Shot shot { {}, image.width() };
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
-                shot.pixels.push_back({ qRed(image.pixel(x, y)), qGreen(image.pixel(x, y)),
-                    qBlue(image.pixel(x, y)) });
+                shot.pixels.push_back(window::toRgb(image.pixelColor(x, y)));
         return shot;
     }
     std::string text(const ExpectedControl &c) override

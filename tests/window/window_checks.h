@@ -3,31 +3,17 @@
 // What the window must do for its user, whichever toolkit draws it, written once against a
 // driver that reaches the window the way a user does. Each front end's test gives its driver
 // and calls these checks; what only one toolkit can show stays in that front end's test.
+#include "window/colours.h"
 #include "window/layout.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
-// Legibility as WCAG measures it, of two sRGB colours (red, green, blue from 0 to 255): the
-// ratio of their relative luminances, each plus 0.05, from 1 to 21.
-inline double contrast(std::array<int, 3> a, std::array<int, 3> b)
-{
-    const auto luminance = [](std::array<int, 3> rgb) {
-        const auto linear = [](int channel) {
-            const double c = channel / 255.0;
-            return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * linear(rgb[0]) + 0.7152 * linear(rgb[1]) + 0.0722 * linear(rgb[2]) + 0.05;
-    };
-    return std::max(luminance(a), luminance(b)) / std::min(luminance(a), luminance(b));
-}
-
-using Rgb = std::array<int, 3>;
+using window::Rgb;
 // A caption's pixels as a screen shows them, by rows of `width`.
 struct Shot {
     std::vector<Rgb> pixels;
@@ -54,9 +40,9 @@ inline Ink inkOf(const Shot &shot)
         ink.bottom = y;
         ink.left = std::min(ink.left, x);
         ink.right = std::max(ink.right, x);
-        if (contrast(pixel, background) > ink.contrast)
+        if (window::contrastRatio(pixel, background) > ink.contrast)
             ink = { ink.top, ink.bottom, ink.left, ink.right, ink.lines, pixel,
-                contrast(pixel, background) };
+                window::contrastRatio(pixel, background) };
     }
     return ink;
 }

@@ -1,6 +1,6 @@
 #include "window/qt/message_boxes.h"
 
-#include "window/qt/strings.h"
+#include "window/qt/conversions.h"
 
 #include <QApplication>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #include "window/qt/qt_form.h"
 
-#include "window/qt/strings.h"
+#include "window/qt/conversions.h"
 
 #include <QLineEdit>
 #include <QLocale>

@@ -2,7 +2,7 @@
 
 #include "window/colours.h"
 #include "window/layout.h"
-#include "window/qt/strings.h"
+#include "window/qt/conversions.h"
 #include "window/stand_ins.h"
 
 #include <QAccessibleWidget>
@@ -16,13 +16,6 @@
 namespace window {
 
 namespace {
-
-Rgb toRgb(const QColor &colour)
-{
-    const QRgb rgb = colour.rgb();
-    return { static_cast<std::uint8_t>(qRed(rgb)), static_cast<std::uint8_t>(qGreen(rgb)),
-        static_cast<std::uint8_t>(qBlue(rgb)) };
-}
 
 // The family asked for where the system has it, otherwise its stand-in, named directly: a
 // family the system lacks sends Qt through fontconfig's fallbacks on every font it loads.

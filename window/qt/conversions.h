@@ -1,5 +1,8 @@
 #pragma once
 
+#include "window/colours.h"
+
+#include <QColor>
 #include <QString>
 #include <string_view>
 
@@ -9,6 +12,14 @@ namespace window {
 inline QString toQString(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A colour of Qt's as the core takes it, 8-bit sRGB.
+inline Rgb toRgb(const QColor &colour)
+{
+    const QRgb rgb = colour.rgb();
+    return { static_cast<std::uint8_t>(qRed(rgb)), static_cast<std::uint8_t>(qGreen(rgb)),
+        static_cast<std::uint8_t>(qBlue(rgb)) };
 }
 
 } // namespace window
