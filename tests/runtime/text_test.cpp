@@ -2,37 +2,22 @@
 
 #include <gtest/gtest.h>
 #include <limits>
+#include <tuple>
 
 namespace {
 
-struct Shown {
-    const char *name;
-    float value;
-    const char *separator;
-    const char *expected;
-};
-
-void PrintTo(const Shown &row, std::ostream *os) { *os << row.name; }
-
-class SingleToText : public testing::TestWithParam<Shown> { };
-
-TEST_P(SingleToText, ShowsSevenSignificantDigits)
+// Seven significant digits, with no point for an integer; below 0.0001 and from ten million on,
+// a mantissa and a signed two-digit exponent; the separator as given, of one byte or more.
+TEST(SingleToText, ShowsSevenSignificantDigits)
 {
-    const Shown &row = GetParam();
-    EXPECT_EQ(runtime::singleToText(row.value, row.separator), row.expected);
+    const std::tuple<float, const char *, const char *> shown[] = {
+        { 22.857143f, ".", "22.85714" }, { 16.0f, ".", "16" }, { -5.5f, ".", "-5.5" },
+        { 1234567.0f, ".", "1234567" }, { 0.0001f, ".", "0.0001" }, { 1e7f, ".", "1E+07" },
+        { 123456789.0f, ".", "1.234568E+08" }, { 1e-5f, ".", "1E-05" },
+        { std::numeric_limits<float>::max(), ".", "3.402823E+38" }, { 1.5e-7f, ",", "1,5E-07" },
+        { 1.5f, "\u066b", "1\u066b5" } };
+    for (const auto &[value, separator, text] : shown)
+        EXPECT_EQ(runtime::singleToText(value, separator), text) << value;
 }
-
-INSTANTIATE_TEST_SUITE_P(Rules, SingleToText,
-    testing::Values(Shown { "roundsToSevenDigits", 22.857143f, ".", "22.85714" },
-        Shown { "integerHasNoPoint", 16.0f, ".", "16" }, Shown { "negative", -5.5f, ".", "-5.5" },
-        Shown { "sevenIntegerDigits", 1234567.0f, ".", "1234567" },
-        Shown { "smallestFixed", 0.0001f, ".", "0.0001" },
-        Shown { "tenMillion", 1e7f, ".", "1E+07" },
-        Shown { "mantissaRounded", 123456789.0f, ".", "1.234568E+08" },
-        Shown { "belowFixed", 1e-5f, ".", "1E-05" },
-        Shown { "largestSingle", std::numeric_limits<float>::max(), ".", "3.402823E+38" },
-        Shown { "separatorInMantissa", 1.5e-7f, ",", "1,5E-07" },
-        Shown { "multiByte", 1.5f, "\u066b", "1\u066b5" }),
-    [](const auto &info) { return info.param.name; });
 
 } // namespace
