@@ -13,6 +13,8 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <future>
+#include <regex>
 #include <thread>
 
 namespace {
@@ -337,13 +339,43 @@ TEST_F(Imc, OpensMinimizedWhereAsked)
     }
 }
 
-// With the decimal separator the user has set in Windows' settings, a comma.
+// With the decimal separator the user has set in Windows' settings, a comma; with none, which
+// the registry takes though the settings refuse it, a point.
 TEST_F(Imc, Buttons)
 {
-    SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, L",");
-    decimalSeparator = ",";
-    checkButtons(*this);
+    for (const char *separator : { ",", "" }) {
+        SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, toWide(separator).c_str());
+        decimalSeparator = *separator ? separator : ".";
+        checkButtons(*this);
+    }
     SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, L".");
+}
+
+// Where the program cannot go on, a critical box of its own says why, with Windows' reason (in
+// the language Wine speaks here) where it has one, and the program ends with status 1.
+TEST_F(Imc, SaysWhyItCannotGoOn)
+{
+    process.dwProcessId = GetCurrentProcessId(); // the box is this process's own
+    const auto windows = [](DWORD code) {
+        return std::make_exception_ptr(std::system_error(int(code), std::system_category()));
+    };
+    const std::string cannot = "Impossibile creare la finestra del programma\\.";
+    const std::pair<std::exception_ptr, std::string> failures[] = {
+        {         windows(ERROR_NOT_ENOUGH_MEMORY),    cannot + "\n\n\\S.*\\S"},
+        {                      windows(0x20000001),                     cannot}, // a code with no text
+        {std::make_exception_ptr(std::bad_alloc()), "Memoria insufficiente\\."},
+        {               std::make_exception_ptr(0),     "Errore imprevisto\\."},
+    };
+    for (const auto &[failure, text] : failures) {
+        std::future<int> status;
+        const auto seen = messages(1, [&] {
+            status = std::async(std::launch::async, window::win32::reportFailure, failure);
+        });
+        EXPECT_EQ(status.get(), 1);
+        EXPECT_TRUE(std::regex_match(
+            seen.at(0), std::regex("Indice di Massa Corporea: " + text + " \\(critical\\)")))
+            << seen[0];
+    }
 }
 
 // In this process: each control's place as the window opens on this screen and after it moves to
@@ -352,6 +384,7 @@ TEST_F(Imc, Buttons)
 // the frame cannot follow to the second screen.)
 TEST(Win32Window, PlacesFollowTheScreensDpi)
 {
+    static_assert(!std::is_copy_constructible_v<window::win32::Tellun>); // it owns its window
     for (const bool perMonitor : { true, false }) {
         SCOPED_TRACE(perMonitor ? "per-monitor dpi" : "the system's dpi");
         const window::win32::Tellun tellun(GetModuleHandleW(nullptr),
