@@ -366,14 +366,14 @@ TEST_F(Imc, SaysWhyItCannotGoOn)
         {std::make_exception_ptr(std::bad_alloc()), "Memoria insufficiente\\."},
         {               std::make_exception_ptr(0),     "Errore imprevisto\\."},
     };
-    for (const auto &[failure, text] : failures) {
+    for (const auto &failure : failures) {
         std::future<int> status;
         const auto seen = messages(1, [&] {
-            status = std::async(std::launch::async, window::win32::reportFailure, failure);
+            status = std::async(std::launch::async, window::win32::reportFailure, failure.first);
         });
         EXPECT_EQ(status.get(), 1);
-        EXPECT_TRUE(std::regex_match(
-            seen.at(0), std::regex("Indice di Massa Corporea: " + text + " \\(critical\\)")))
+        EXPECT_TRUE(std::regex_match(seen.at(0),
+            std::regex("Indice di Massa Corporea: " + failure.second + " \\(critical\\)")))
             << seen[0];
     }
 }
