@@ -40,9 +40,9 @@ inline Ink inkOf(const Shot &shot)
         ink.bottom = y;
         ink.left = std::min(ink.left, x);
         ink.right = std::max(ink.right, x);
-        if (window::contrastRatio(pixel, background) > ink.contrast)
-            ink = { ink.top, ink.bottom, ink.left, ink.right, ink.lines, pixel,
-                window::contrastRatio(pixel, background) };
+        const double contrast = window::contrastRatio(pixel, background);
+        if (contrast > ink.contrast)
+            ink = { ink.top, ink.bottom, ink.left, ink.right, ink.lines, pixel, contrast };
     }
     return ink;
 }
