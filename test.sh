@@ -14,6 +14,9 @@ step() {
     echo "== $1"
 }
 
+step "Package lists: every name in this release's archive"
+scripts/check-packages.sh
+
 step "Formatting"
 git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
 

@@ -1,16 +1,22 @@
 #!/usr/bin/env bash
-# The README's two commands on a minimal Debian 12, as on a new machine: a bookworm tree made
-# by mmdebstrap from this machine's configured Debian mirror (its required and important
-# packages, and git), a fresh clone of this checkout's HEAD in it, then inside it ./run.sh
-# with no display (it must say why and end with status 2) and ./test.sh (it must pass). Too
-# slow for every run (it downloads every package the checks need); run it, as root, whenever
-# the set-up changes.
-#   scripts/fresh-debian.sh [FOLDER]    (a new temporary folder by default, removed at the end)
+# The README's two commands on a minimal Debian, as on a new machine: a tree of RELEASE made by
+# mmdebstrap from this machine's Debian mirror (its required and important packages, and git),
+# a fresh clone of this checkout's HEAD in it, then inside it ./run.sh with no display (it must
+# say why and end with status 2) and ./test.sh (it must pass). Too slow for every run (it
+# downloads every package the checks need); run it, as root, for each release whenever the
+# set-up or a tool's configuration changes.
+#   scripts/fresh-debian.sh [RELEASE [FOLDER]]   bookworm (default), trixie or sid; a new
+#                                                temporary FOLDER by default, removed at the end
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
+release=${1:-bookworm}
+keep=${2:-}
+case $release in
+bookworm | trixie | sid) ;;
+*) echo "Unknown release '$release': bookworm, trixie or sid." >&2; exit 2 ;;
+esac
 [ "$(id -u)" -eq 0 ] || { echo "Run it as root: it makes and enters a chroot." >&2; exit 1; }
 command -v mmdebstrap >/dev/null || apt-get install -y -qq mmdebstrap >/dev/null
-keep=${1:-}
 work=${keep:-$(mktemp -d)}
 root=$work/root
 mkdir -p "$work"
@@ -21,11 +27,24 @@ cleanup() {
 trap cleanup EXIT
 step() { echo "== $1 (at $((SECONDS / 60)) min $((SECONDS % 60)) s)"; }
 
-step "mmdebstrap bookworm, from $(grep -hm1 '^URIs:' /etc/apt/sources.list.d/*.sources 2>/dev/null ||
-    grep -hm1 '^deb ' /etc/apt/sources.list)"
-mirrors=(/etc/apt/sources.list.d/*.sources)
-[ -e "${mirrors[0]}" ] || mirrors=(/etc/apt/sources.list)
-mmdebstrap --quiet --include=git bookworm "$root" "${mirrors[@]}"
+# The mirror this machine installs from, for the release asked; its security updates beside it
+# (unstable has none).
+mirror=$( (grep -hm1 '^URIs:.*/debian$' /etc/apt/sources.list.d/*.sources 2>/dev/null ||
+    grep -hm1 '^deb .*/debian ' /etc/apt/sources.list) | awk '{ print $2 }')
+mirror=${mirror:-http://deb.debian.org/debian}
+sources=("deb $mirror $release main")
+options=()
+case $release in
+sid)
+    # A mirror that is a dated copy of unstable serves a Release file past its Valid-Until.
+    options+=(--aptopt='Acquire::Check-Valid-Until "false"')
+    ;;
+*)
+    sources+=("deb $mirror $release-updates main" "deb ${mirror}-security $release-security main")
+    ;;
+esac
+step "mmdebstrap $release, from $mirror"
+mmdebstrap --quiet --include=git "${options[@]}" "$release" "$root" "${sources[@]}"
 git clone --quiet "$top" "$root/src/imc"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
 printf '#!/bin/sh\nexit 101\n' >"$root/usr/sbin/policy-rc.d" # start no services
@@ -48,7 +67,7 @@ tail -n 2 "$work/run.log"
 echo "packages after run.sh: $(inside "dpkg-query -W | wc -l")"
 
 step "./test.sh"
-inside ./test.sh 2>&1 | tee "$work/test.log" | grep -E '^(==|   \()|Installing'
+inside ./test.sh 2>&1 | tee "$work/test.log" | grep -E '^(==|   \()|Installing|Missing'
 [ "${PIPESTATUS[0]}" -eq 0 ] || { tail -n 40 "$work/test.log" >&2; exit 1; }
 echo "packages after test.sh: $(inside "dpkg-query -W | wc -l")"
-step "done"
+step "done on $release"

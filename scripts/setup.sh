@@ -25,6 +25,8 @@ install_missing_packages() {
     fi
     echo "Installing: ${missing[*]}"
     "${as_root[@]}" apt-get update -qq
+    # Every name the archive lacks at once, rather than apt-get's first.
+    "$top/scripts/check-packages.sh" <(printf '%s\n' "${missing[@]}") >/dev/null
     "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
