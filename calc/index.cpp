@@ -49,7 +49,7 @@ double asDouble(double value)
     return stored;
 }
 #else
-struct DoublePrecision { };
+struct DoublePrecision {};
 
 double asDouble(double value) { return value; }
 #endif

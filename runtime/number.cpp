@@ -102,7 +102,7 @@ std::optional<double> readPlainNumber(std::string_view text)
         ++p;
     // Only digits and the point may start the number; from_chars would also take "inf" and
     // "nan".
-    if (p == end || !(isDigit(*p) || *p == '.'))
+    if (p == end || (!isDigit(*p) && *p != '.'))
         return std::nullopt;
 
     double value = 0.0;

@@ -43,16 +43,14 @@ Rgb toRgb(Hsl colour)
     const double second = chroma * (1 - std::abs(std::fmod(colour.hue, 2) - 1));
     const double low = colour.lightness - chroma / 2;
     const int sextant = static_cast<int>(colour.hue) % 6;
-    const std::array<double, 3> rgb = std::array<std::array<double, 3>, 6> {
-        {
-         { chroma, second, 0 },
-         { second, chroma, 0 },
-         { 0, chroma, second },
-         { 0, second, chroma },
-         { second, 0, chroma },
-         { chroma, 0, second },
-         }
-    }[static_cast<std::size_t>(sextant)];
+    const std::array<double, 3> rgb = std::array<std::array<double, 3>, 6> { {
+        { chroma, second, 0 },
+        { second, chroma, 0 },
+        { 0, chroma, second },
+        { 0, second, chroma },
+        { second, 0, chroma },
+        { chroma, 0, second },
+    } }[static_cast<std::size_t>(sextant)];
     const auto channel
         = [&](double value) { return static_cast<std::uint8_t>(std::lround((value + low) * 255)); };
     return { channel(rgb[0]), channel(rgb[1]), channel(rgb[2]) };

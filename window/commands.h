@@ -41,12 +41,10 @@ struct ButtonHandler {
     std::string_view button;
     void (Commands::*click)();
 };
-inline constexpr std::array<ButtonHandler, 3> buttonHandlers {
-    {
-     { "CmdCalcola", &Commands::CmdCalcola_Click },
-     { "CmdCancella", &Commands::CmdCancella_Click },
-     { "CmdUscita", &Commands::CmdUscita_Click },
-     }
-};
+inline constexpr std::array<ButtonHandler, 3> buttonHandlers { {
+    { "CmdCalcola", &Commands::CmdCalcola_Click },
+    { "CmdCancella", &Commands::CmdCancella_Click },
+    { "CmdUscita", &Commands::CmdUscita_Click },
+} };
 
 } // namespace window

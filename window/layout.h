@@ -84,12 +84,10 @@ struct Description {
     std::string_view control;
     std::string_view describedBy;
 };
-inline constexpr std::array<Description, 2> descriptions {
-    {
-     { "TxtPeso", "Label3" },
-     { "TxtAltezza", "Label3" },
-     }
-};
+inline constexpr std::array<Description, 2> descriptions { {
+    { "TxtPeso", "Label3" },
+    { "TxtAltezza", "Label3" },
+} };
 
 // The label that names a text box for assistive technology: the one on its left.
 const Control &labelOf(const Control &box);

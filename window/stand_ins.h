@@ -17,8 +17,8 @@ struct FontStandIn {
     std::string_view standIn;
 };
 inline constexpr FontStandIn fontStandIns[] = {
-    {"MS Sans Serif", "Liberation Sans"},
-    {      "Verdana",     "DejaVu Sans"},
+    { "MS Sans Serif", "Liberation Sans" },
+    { "Verdana", "DejaVu Sans" },
 };
 
 // The family that stands in for `family`; `family` itself where none does.

@@ -60,7 +60,7 @@ struct Press {
     std::vector<std::string> log;
     double peso;
     double altezza;
-    std::optional<ErrorCode> error = {};
+    std::optional<ErrorCode> error;
     std::string result = "22.85714";
     std::string weightClass = "di Peso Forma";
 };

@@ -19,13 +19,13 @@ TEST(WeightClasses, EachBoundBelongsToTheClassBelowIt)
         std::uint32_t bound;
         const char *text;
     } rows[] = {
-        {0x41800000,        "di Grave Magrezza"},
-        {0x41933333,              "di Magrezza"},
-        {0x41C73333,            "di Peso Forma"},
-        {0x41EF3333,               "Sovrappeso"},
-        {0x420B999A,                    "Obeso"},
-        {0x421F999A,  "di Grave Obesit\xc3\xa0"},
-        {0x4247999A, "di Patologicamente Obeso"},
+        { 0x41800000, "di Grave Magrezza" },
+        { 0x41933333, "di Magrezza" },
+        { 0x41C73333, "di Peso Forma" },
+        { 0x41EF3333, "Sovrappeso" },
+        { 0x420B999A, "Obeso" },
+        { 0x421F999A, "di Grave Obesit\xc3\xa0" },
+        { 0x4247999A, "di Patologicamente Obeso" },
     };
     for (std::size_t row = 0; row < std::size(rows); ++row) {
         const auto bound = std::bit_cast<float>(rows[row].bound);

@@ -64,8 +64,9 @@ public:
         EXPECT_TRUE(QTest::qWaitFor([] { return !QApplication::windowIcon().isNull(); }));
         EXPECT_EQ(firstPaint.iconShown, false);
         EXPECT_EQ(utf8(window->objectName()), "Tellun"); // as Qt's tools and style sheets name it
-        if (paletteOnceShown) { // the theme changed while the window is open
-            QApplication::setPalette(*std::exchange(paletteOnceShown, {}));
+        // The theme changed while the window is open.
+        if (const auto palette = std::exchange(paletteOnceShown, std::nullopt)) {
+            QApplication::setPalette(*palette);
             QApplication::processEvents(); // as the event loop takes the change
         }
         EXPECT_TRUE(QTest::qWaitFor([&] { return window->children().size() == children; }));
@@ -223,14 +224,14 @@ TEST_F(QtWindow, Controls)
 {
     const QPalette original = QApplication::palette();
     const std::pair<QColor, QColor> themes[] = {
-  // the window's colour, the highlight
-        {original.color(QPalette::Window), original.color(QPalette::Highlight)},
-        {                QColor(0x353535),                    QColor(0x2a82da)},
-        {                QColor(0xfafafa),                    QColor(0xd56199)},
-        {                QColor(0x31363b),                    QColor(0x3daee9)},
-        {                       Qt::black,                    QColor(0x1aebff)},
-        {                QColor(0x808080),                    QColor(0x787878)},
-        {                QColor(0x353535),                    QColor(0x15539e)}
+        // the window's colour, the highlight
+        { original.color(QPalette::Window), original.color(QPalette::Highlight) },
+        { QColor(0x353535), QColor(0x2a82da) },
+        { QColor(0xfafafa), QColor(0xd56199) },
+        { QColor(0x31363b), QColor(0x3daee9) },
+        { Qt::black, QColor(0x1aebff) },
+        { QColor(0x808080), QColor(0x787878) },
+        { QColor(0x353535), QColor(0x15539e) },
     };
     for (std::size_t theme = 0; theme < std::size(themes); ++theme) {
         SCOPED_TRACE(theme);

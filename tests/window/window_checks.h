@@ -193,20 +193,18 @@ inline void checkKeyboard(WindowDriver &window)
     window.start();
     const int stops = static_cast<int>(std::size(expectedTabOrder));
     EXPECT_EQ(window.focus(), expectedTabOrder[0]);
-    EXPECT_TRUE(window
-                    .messages(0,
-                        [&] {
-                            for (int step = 1; step <= 2 * stops; ++step) {
-                                window.key(Key::Escape);
-                                if (window.control(window.focus()).label)
-                                    window.key(Key::Enter);
-                                const bool forward = step <= stops;
-                                window.key(forward ? Key::Tab : Key::BackTab);
-                                EXPECT_EQ(window.focus(),
-                                    expectedTabOrder[(forward ? step : 2 * stops - step) % stops]);
-                            }
-                        })
-                    .empty());
+    const auto roundTrip = [&] {
+        for (int step = 1; step <= 2 * stops; ++step) {
+            window.key(Key::Escape);
+            if (window.control(window.focus()).label)
+                window.key(Key::Enter);
+            const bool forward = step <= stops;
+            window.key(forward ? Key::Tab : Key::BackTab);
+            EXPECT_EQ(
+                window.focus(), expectedTabOrder[(forward ? step : 2 * stops - step) % stops]);
+        }
+    };
+    EXPECT_TRUE(window.messages(0, roundTrip).empty());
     window.key(Key::Tab);
     window.key(Key::Tab);
     for (const Key key : { Key::Space, Key::Enter })
@@ -224,7 +222,7 @@ inline void checkButtons(WindowDriver &window)
         std::vector<std::string> messages;
         std::string result;
     } presses[] = {
-  // clang-format off
+        // clang-format off
         { "70",   "1.75",   "CmdCalcola",  { classMessage + "di Peso Forma" },  "22" + window.decimalSeparator + "85714" },
         { "70",   "175",    "CmdCalcola",  { classMessage + "di Grave Magrezza" }, "0" + window.decimalSeparator + "002285714" },
         { "70",   "1,75",   "CmdCalcola",  { classMessage + "di Super Obeso" }, "70" },
@@ -232,7 +230,7 @@ inline void checkButtons(WindowDriver &window)
         { "1e40", "1.75",   "CmdCalcola",  { error + "'6':\n\nOverflow (critical)" }, "" },
         { "70",   "1e-200", "CmdCalcola",  { error + "'11':\n\nDivisione per zero (critical)" }, "" },
         { "70",   "1.75",   "CmdCancella", {},                                  " " },
-  // clang-format on
+        // clang-format on
     };
     for (const auto &press : presses) {
         SCOPED_TRACE(std::string(press.weight) + " / " + press.height + " " + press.button);

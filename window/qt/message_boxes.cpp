@@ -16,8 +16,9 @@ QMessageBox::Icon iconOf(int buttonsValue)
         return QMessageBox::Critical;
     case runtime::buttons::Information:
         return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
     }
-    return QMessageBox::NoIcon;
 }
 } // namespace
 
