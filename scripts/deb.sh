@@ -16,6 +16,13 @@ trap 'rm -rf "$work"' EXIT
 version=$(dpkg-parsechangelog --file "$top/debian/changelog" --show-field Version)
 mkdir -p "$work/imc-$version" "$out"
 git -C "$top" ls-files -z | tar -C "$top" --null -T - -cf - | tar -x -C "$work/imc-$version"
+# The lintian overrides are written for unstable's lintian; an older one takes an override of a
+# tag it does not know for an error: such lines are left out of this build's copy.
+for overrides in "$work/imc-$version"/debian/{source/,imc.}lintian-overrides; do
+    while read -r tag; do
+        lintian-explain-tags "$tag" >/dev/null 2>&1 || sed -i "/: $tag\( \|\$\)/d" "$overrides"
+    done < <(sed -n 's/^[^#]*: \([a-z0-9-]*\).*/\1/p' "$overrides")
+done
 (cd "$work/imc-$version" &&
     DEB_BUILD_OPTIONS="parallel=$(nproc)" dpkg-buildpackage -us -uc >"$work/build.log" 2>&1) ||
     { tail -n 40 "$work/build.log" >&2; exit 1; }
@@ -28,7 +35,12 @@ grep -v 'running with root privileges' <<<"$report" || true
 dpkg-deb --extract "$work/imc_${version}_$(dpkg --print-architecture).deb" "$work/root"
 share=$work/root/usr/share
 desktop-file-validate "$share/applications/org.example.Imc.desktop"
-appstreamcli validate --no-net --pedantic "$share/metainfo/org.example.Imc.metainfo.xml" >/dev/null
+# AppStream 1.0 asks for a homepage, which the project has not yet (README, "Before an upload"):
+# that warning alone is let through.
+metainfo=$share/metainfo/org.example.Imc.metainfo.xml
+report=$(appstreamcli validate --no-net --pedantic "$metainfo" 2>&1) ||
+    ! grep -E '^[EW]: ' <<<"$report" | grep -qv ': url-homepage-missing$' ||
+    { echo "$report" >&2; exit 1; }
 for page in "$share"/man/{,en/}man1/imc.1.gz; do
     warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings=w -E UTF-8 -l "$page" 2>&1 >/dev/null)
     [ -z "$warnings" ] || { echo "$page: $warnings" >&2; exit 1; }
