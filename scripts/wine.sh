@@ -12,9 +12,16 @@ state=$1 action=$2
 shift 2
 export WINEPREFIX=$state/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 [ -s "$state/display" ] && export DISPLAY=:$(<"$state/display")
+# Wine's server: on the path up to Wine 9 in Debian; from Wine 10 in unstable only in Wine's own
+# folder.
+wineserver=$(command -v wineserver || true)
+for candidate in /usr/lib/x86_64-linux-gnu/wine/wineserver /usr/lib/wine/wineserver64; do
+    [ -n "$wineserver" ] || [ ! -x "$candidate" ] || wineserver=$candidate
+done
+[ -n "$wineserver" ] || { echo "wineserver not found: is Wine installed?" >&2; exit 1; }
 
 stop() {
-    [ -d "$WINEPREFIX" ] && wineserver --kill >/dev/null 2>&1 || true
+    [ -d "$WINEPREFIX" ] && "$wineserver" --kill >/dev/null 2>&1 || true
     [ -s "$state/xvfb.pid" ] && kill "$(<"$state/xvfb.pid")" 2>/dev/null || true
 }
 
@@ -35,7 +42,7 @@ setup)
     export DISPLAY=:$(<"$state/display")
     # Every process that outlives this script writes to /dev/null, not to ctest's pipe.
     mkdir -p "$WINEPREFIX"
-    wineserver --persistent >/dev/null 2>&1
+    "$wineserver" --persistent >/dev/null 2>&1
     wineboot --init >/dev/null 2>&1
     # "MS Sans Serif" as Wine's own raster font. Wine is given the Linux window's stand-ins
     # (window/stand_ins.h), so that both front ends are tried with one look: each font's, which

@@ -162,7 +162,7 @@ DpiFunctions DpiFunctions::ofSystem()
 
 int reportFailure(const std::exception_ptr &failure)
 {
-    std::wstring text = L"Errore imprevisto.";
+    std::wstring text;
     try {
         std::rethrow_exception(failure);
     } catch (const std::system_error &error) {
@@ -173,6 +173,7 @@ int reportFailure(const std::exception_ptr &failure)
     } catch (const std::bad_alloc &) {
         text = L"Memoria insufficiente.";
     } catch (...) {
+        text = L"Errore imprevisto.";
     }
     MessageBoxW(nullptr, text.c_str(), toWide(caption).c_str(), MB_OK | MB_ICONERROR);
     return 1;
@@ -371,7 +372,8 @@ void Tellun::layOut(int dpi)
         DeleteObject(font);
     m_fonts = std::move(fonts);
 
-    RECT frame { 0, 0, toPixels(clientWidth, dpi), toPixels(clientHeight, dpi) };
+    const SIZE client { toPixels(clientWidth, dpi), toPixels(clientHeight, dpi) };
+    RECT frame { 0, 0, client.cx, client.cy };
     if (m_dpiFunctions.adjustWindowRect)
         m_dpiFunctions.adjustWindowRect(
             &frame, windowStyle, FALSE, windowExStyle, static_cast<UINT>(dpi));
@@ -379,6 +381,14 @@ void Tellun::layOut(int dpi)
         AdjustWindowRectEx(&frame, windowStyle, FALSE, windowExStyle);
     SetWindowPos(m_window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // The frame as drawn, where it differs from the one computed (Wine 10 draws a per-monitor
+    // window's caption at the system's dpi, not at the window's).
+    RECT drawn;
+    GetClientRect(m_window, &drawn);
+    if (drawn.right != client.cx || drawn.bottom != client.cy)
+        SetWindowPos(m_window, nullptr, 0, 0, frame.right - frame.left + client.cx - drawn.right,
+            frame.bottom - frame.top + client.cy - drawn.bottom,
+            SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(m_window, nullptr, TRUE);
 }
 
