@@ -121,7 +121,7 @@ public:
         // 96 whatever the system's is. (Wine 8 tells another process's window 96.)
         using ForMonitor = HRESULT(WINAPI *)(HMONITOR, int, UINT *, UINT *);
         UINT x = 0, y = 0;
-        if (const auto forMonitor = reinterpret_cast<ForMonitor>(reinterpret_cast<void *>(
+        if (const auto forMonitor = reinterpret_cast<ForMonitor>(reinterpret_cast<void (*)()>(
                 GetProcAddress(LoadLibraryW(L"shcore.dll"), "GetDpiForMonitor")));
             forMonitor
             && SUCCEEDED(
