@@ -58,7 +58,7 @@ int main(int argc, char *argv[])
             font.setItalic(control.font->italic);
             widget->setFont(font);
         }
-        if (control.name == "CmdUscita")
+        if (control.link.command == window::Command::Uscita)
             QObject::connect(static_cast<QPushButton *>(widget), &QPushButton::clicked, &app,
                 &QCoreApplication::quit);
     }

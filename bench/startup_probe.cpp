@@ -50,7 +50,7 @@ using Reply = std::unique_ptr<T, Free>;
 // The centre of "Uscita", in the window's pixels.
 std::pair<int, int> exitButtonCentre()
 {
-    const window::Control &exit = window::control("CmdUscita");
+    const window::Control &exit = window::layoutTable[window::row::CmdUscita];
     return { window::toPixels(exit.left + exit.width / 2),
         window::toPixels(exit.top + exit.height / 2) };
 }

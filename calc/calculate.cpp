@@ -9,14 +9,24 @@ namespace calc {
 using runtime::MessageBoxRequest;
 namespace buttons = runtime::buttons;
 
-void calculate(Form &form, runtime::MessageBoxService &messages, CalculationFields &fields)
+std::optional<runtime::ErrorCode> calculate(
+    Form &form, runtime::MessageBoxService &messages, CalculationFields &fields)
 {
     // Both boxes are read, and both fields stored, before either value is tested.
-    fields.Peso = runtime::readNumber(form.text(TextBox::TxtPeso));
-    fields.Altezza = runtime::readNumber(form.text(TextBox::TxtAltezza));
+    const runtime::Result<double> peso = runtime::readNumber(form.text(TextBox::TxtPeso));
+    if (peso.failed())
+        return peso.error();
+    fields.Peso = peso.value();
+    const runtime::Result<double> altezza = runtime::readNumber(form.text(TextBox::TxtAltezza));
+    if (altezza.failed())
+        return altezza.error();
+    fields.Altezza = altezza.value();
 
     if (fields.Peso > 0 && fields.Altezza > 0) {
-        fields.Fattore = computeIndex(fields.Peso, fields.Altezza);
+        const runtime::Result<float> fattore = computeIndex(fields.Peso, fields.Altezza);
+        if (fattore.failed())
+            return fattore.error();
+        fields.Fattore = fattore.value();
         form.setText(
             TextBox::TxtFattore, runtime::singleToText(fields.Fattore, form.decimalSeparator()));
         fields.StatoFisico = weightClass(fields.Fattore);
@@ -30,6 +40,7 @@ void calculate(Form &form, runtime::MessageBoxService &messages, CalculationFiel
     if (fields.Altezza <= 0)
         messages.show(
             { std::string(heightWarning), std::string(warningTitle), buttons::Information });
+    return std::nullopt;
 }
 
 } // namespace calc

@@ -2,7 +2,9 @@
 
 #include "calc/form.h"
 #include "runtime/message_box.h"
+#include "runtime/runtime_error.h"
 
+#include <optional>
 #include <string>
 
 namespace calc {
@@ -23,10 +25,12 @@ inline constexpr std::string_view weightWarning = "Il valore del peso deve esser
 inline constexpr std::string_view heightWarning
     = "Il valore dell'altezza deve essere maggiore di zero";
 
-// The work of the "Calcola" button, whose handler (window::Commands) reports what this throws.
-// Reads weight and height from their boxes; when both are greater than zero, shows the index
-// in TxtFattore and tells the weight class; warns about each value that is not. A
-// RuntimeError leaves it at the failing step, with what was stored until then kept.
-void calculate(Form &form, runtime::MessageBoxService &messages, CalculationFields &fields);
+// The work of the "Calcola" button, whose handler (window::Commands) reports the error this
+// gives. Reads weight and height from their boxes; when both are greater than zero, shows the
+// index in TxtFattore and tells the weight class; warns about each value that is not. A
+// run-time error stops it at the failing step, with what was stored until then kept, and is
+// what it gives; otherwise it gives nothing.
+std::optional<runtime::ErrorCode> calculate(
+    Form &form, runtime::MessageBoxService &messages, CalculationFields &fields);
 
 } // namespace calc

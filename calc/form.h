@@ -10,20 +10,6 @@ enum class TextBox { TxtPeso, TxtAltezza, TxtFattore };
 inline constexpr std::array<TextBox, 3> textBoxes { TextBox::TxtPeso, TextBox::TxtAltezza,
     TextBox::TxtFattore };
 
-// The box's name, as the window's control is called.
-constexpr std::string_view nameOf(TextBox box)
-{
-    switch (box) {
-    case TextBox::TxtPeso:
-        return "TxtPeso";
-    case TextBox::TxtAltezza:
-        return "TxtAltezza";
-    case TextBox::TxtFattore:
-        return "TxtFattore";
-    }
-    return {};
-}
-
 // What the calculate command needs of the window: the text boxes' texts (UTF-8, read and
 // written whole) and the decimal separator of the user's locale for the result.
 class Form {

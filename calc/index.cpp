@@ -21,7 +21,6 @@
 namespace calc {
 
 using runtime::ErrorCode;
-using runtime::RuntimeError;
 
 namespace {
 
@@ -56,17 +55,17 @@ double asDouble(double value) { return value; }
 
 } // namespace
 
-float computeIndex(double weight, double height)
+runtime::Result<float> computeIndex(double weight, double height)
 {
     [[maybe_unused]] const DoublePrecision precision;
     const double square = asDouble(height * height);
     if (std::isinf(square))
-        throw RuntimeError(ErrorCode::Overflow);
+        return ErrorCode::Overflow;
     if (square == 0.0)
-        throw RuntimeError(ErrorCode::DivisionByZero);
+        return ErrorCode::DivisionByZero;
     const double quotient = asDouble(weight / square);
     if (!(std::fabs(quotient) <= std::numeric_limits<float>::max()))
-        throw RuntimeError(ErrorCode::Overflow);
+        return ErrorCode::Overflow;
     return static_cast<float>(quotient);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/runtime_error.h"
+
 #include <array>
 #include <limits>
 #include <string_view>
@@ -29,10 +31,9 @@ inline constexpr std::array<WeightClass, 8> weightClasses { {
 
 // The body-mass index, weight (kg) over the square of the height (m), both in double precision,
 // rounded to single precision (to nearest, ties to even). For a weight and a height greater
-// than zero. Raises RuntimeError(Overflow) when the square is infinite or the quotient lies
-// beyond the largest single-precision value, RuntimeError(DivisionByZero) when the square
-// is zero.
-float computeIndex(double weight, double height);
+// than zero. Gives Overflow when the square is infinite or the quotient lies beyond the largest
+// single-precision value, DivisionByZero when the square is zero.
+runtime::Result<float> computeIndex(double weight, double height);
 
 // The text of the weight class of `index`: the first row whose bound is not below it.
 std::string_view weightClass(float index);

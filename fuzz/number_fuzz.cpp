@@ -1,7 +1,9 @@
-// Number reading on arbitrary bytes. It must never crash, never give NaN or an infinity, and
-// raise no error but Overflow. Read with a blank in front, which sends it through the general
-// reading that skips blanks, any text must give what it gives alone, bit for bit and sign of
-// zero included: where the text has no blank, alone it goes straight to std::from_chars.
+// Number reading on arbitrary bytes, against an independent reading: the C library's strtod on
+// the number's text, taken from the input by the rules the boxes are read by (blanks, tabs and
+// line feeds dropped wherever they stand; a sign, digits, a point and digits, an exponent with
+// at least one digit). The reading must never crash, never give NaN or an infinity, give the
+// very double strtod gives (sign of zero included) or, where strtod overflows, Overflow and
+// nothing else; text with no digit in front reads zero, negative after a minus.
 #include "runtime/number.h"
 #include "runtime/runtime_error.h"
 
@@ -9,24 +11,51 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <optional>
 #include <string>
 
 namespace {
 
-// The value read, or nothing for Overflow.
-std::optional<std::uint64_t> read(const std::string &text)
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// What the box's text should read as: a double, or nothing for Overflow.
+struct Expected {
+    bool overflow = false;
+    double value = 0.0;
+};
+
+Expected expectedOf(const std::string &text)
 {
-    try {
-        const double value = runtime::readNumber(text);
-        if (!std::isfinite(value))
-            std::abort();
-        return std::bit_cast<std::uint64_t>(value);
-    } catch (const runtime::RuntimeError &error) {
-        if (error.code() != runtime::ErrorCode::Overflow)
-            std::abort();
-        return std::nullopt;
+    std::string squeezed;
+    for (const char c : text) {
+        if (c != ' ' && c != '\t' && c != '\n')
+            squeezed += c;
     }
+    std::size_t i = 0;
+    const auto at = [&](std::size_t k) { return k < squeezed.size() ? squeezed[k] : '\0'; };
+    std::string number;
+    if (at(i) == '+' || at(i) == '-')
+        number += squeezed[i++];
+    std::size_t digits = 0;
+    for (; isDigit(at(i)); ++i, ++digits)
+        number += squeezed[i];
+    if (at(i) == '.') {
+        number += squeezed[i++];
+        for (; isDigit(at(i)); ++i, ++digits)
+            number += squeezed[i];
+    }
+    if (digits == 0)
+        return { false, !number.empty() && number[0] == '-' ? -0.0 : 0.0 };
+    std::size_t exponent = i + 1;
+    if (at(exponent) == '+' || at(exponent) == '-')
+        ++exponent;
+    if ((at(i) == 'e' || at(i) == 'E') && isDigit(at(exponent))) {
+        for (; i < exponent; ++i)
+            number += squeezed[i];
+        for (; isDigit(at(i)); ++i)
+            number += squeezed[i];
+    }
+    const double value = std::strtod(number.c_str(), nullptr);
+    return { std::isinf(value), value };
 }
 
 } // namespace
@@ -34,7 +63,17 @@ std::optional<std::uint64_t> read(const std::string &text)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const std::string text(reinterpret_cast<const char *>(data), size);
-    if (read(text) != read(" " + text))
+    const runtime::Result<double> read = runtime::readNumber(text);
+    const Expected expected = expectedOf(text);
+    if (read.failed() != expected.overflow)
         std::abort();
+    if (read.failed()) {
+        if (read.error() != runtime::ErrorCode::Overflow)
+            std::abort();
+    } else if (!std::isfinite(read.value())
+        || std::bit_cast<std::uint64_t>(read.value())
+            != std::bit_cast<std::uint64_t>(expected.value)) {
+        std::abort();
+    }
     return 0;
 }

@@ -4,10 +4,10 @@
 
 namespace runtime {
 
-MessageBoxRequest errorReport(const RuntimeError &error, std::string_view title)
+MessageBoxRequest errorReport(ErrorCode error, std::string_view title)
 {
-    std::string prompt = "Errore di run-time '" + std::to_string(error.number()) + "':\n\n";
-    prompt += error.description();
+    std::string prompt = "Errore di run-time '" + std::to_string(errorNumber(error)) + "':\n\n";
+    prompt += errorDescription(error);
     return { std::move(prompt), std::string(title), buttons::Critical | buttons::OkOnly };
 }
 

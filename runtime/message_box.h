@@ -5,10 +5,10 @@
 
 namespace runtime {
 
-class RuntimeError;
+enum class ErrorCode : int;
 
 // The buttons value of a message box: an icon plus a set of buttons, the program's boxes all
-// having the one OK button. The values are Windows' own.
+// having the one OK button. The values are Windows' own; IconMask covers the two icons used.
 namespace buttons {
 inline constexpr int OkOnly = 0;
 inline constexpr int Critical = 16;
@@ -34,6 +34,6 @@ public:
 
 // The box that reports a run-time error to the user: its number and description, critical
 // icon, one OK button.
-MessageBoxRequest errorReport(const RuntimeError &error, std::string_view title);
+MessageBoxRequest errorReport(ErrorCode error, std::string_view title);
 
 } // namespace runtime

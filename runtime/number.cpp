@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <system_error>
 
@@ -51,80 +50,10 @@ constexpr std::size_t maxDigits = 780;
 // Far beyond either end of the double range, and small enough not to overflow int64.
 constexpr std::int64_t exponentLimit = 1'000'000;
 
-// For a number that from_chars found out of range, written as digits, an optional point and
-// digits, and an optional exponent: whether it lies beyond the range rather than below it.
-// Out of range, the number is at least 1e308 or below 1e-323, so the place of its first
-// significant digit decides.
-bool beyondRange(std::string_view number)
-{
-    std::size_t i = 0;
-    const auto at = [&](std::size_t k) { return k < number.size() ? number[k] : '\0'; };
-    while (at(i) == '0')
-        ++i;
-    std::int64_t place = 0; // the power of ten of the first significant digit, plus one
-    while (isDigit(at(i))) {
-        ++place;
-        ++i;
-    }
-    if (place == 0 && at(i) == '.') {
-        ++i;
-        while (at(i) == '0') {
-            --place;
-            ++i;
-        }
-    }
-    while (isDigit(at(i)) || at(i) == '.')
-        ++i;
-    if (at(i) == 'e' || at(i) == 'E') {
-        ++i;
-        const bool exponentNegative = at(i) == '-';
-        if (at(i) == '+' || at(i) == '-')
-            ++i;
-        std::int64_t written = 0;
-        for (; isDigit(at(i)); ++i)
-            written = std::min(written * 10 + (at(i) - '0'), exponentLimit);
-        place += exponentNegative ? -written : written;
-    }
-    return place > 0;
-}
-
-// The number most boxes hold: no ignored character before it or where it ends, so that
-// from_chars can read its text as it stands and find where it ends. Returns nothing when the
-// general reading below must decide: blanks, no digits, an "E" that from_chars left unread
-// (an exponent with blanks in it, or none at all), or a number beyond or below the double
-// range.
-std::optional<double> readPlainNumber(std::string_view text)
-{
-    const char *const end = text.data() + text.size();
-    const char *p = text.data();
-    const bool negative = p != end && *p == '-';
-    if (p != end && (*p == '+' || *p == '-'))
-        ++p;
-    // Only digits and the point may start the number; from_chars would also take "inf" and
-    // "nan".
-    if (p == end || (!isDigit(*p) && *p != '.'))
-        return std::nullopt;
-
-    double value = 0.0;
-    const auto result = std::from_chars(p, end, value);
-    if (result.ec != std::errc {} && result.ec != std::errc::result_out_of_range)
-        return std::nullopt;
-    if (result.ptr != end && (isIgnored(*result.ptr) || *result.ptr == 'e' || *result.ptr == 'E'))
-        return std::nullopt;
-    // Below the range from_chars leaves the value as it was, zero.
-    if (result.ec == std::errc::result_out_of_range
-        && beyondRange(std::string_view(p, static_cast<std::size_t>(result.ptr - p))))
-        throw RuntimeError(ErrorCode::Overflow);
-    return negative ? -value : value;
-}
-
 } // namespace
 
-double readNumber(std::string_view text)
+Result<double> readNumber(std::string_view text)
 {
-    if (const auto plain = readPlainNumber(text))
-        return *plain;
-
     Cursor cursor(text);
 
     bool negative = false;
@@ -201,7 +130,7 @@ double readNumber(std::string_view text)
     double value = 0.0;
     const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
     if (result.ec == std::errc::result_out_of_range && beyond)
-        throw RuntimeError(ErrorCode::Overflow);
+        return ErrorCode::Overflow;
     return negative ? -value : value;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/runtime_error.h"
+
 #include <string_view>
 
 namespace runtime {
@@ -12,11 +14,10 @@ namespace runtime {
 // - the longest leading part that forms a number is read ("70 kg" reads 70, "1.7.5" reads 1.7,
 //   "2e" reads 2), and text with no leading number reads 0.
 // "D" exponents and the "&H"/"&O" radix forms are not accepted: they end the number ("&H10"
-// reads 0). The C locale plays no part. Text that from_chars can read as it stands (no blank
-// before the number or among its digits) is read without allocating; other text is gathered
-// into a string first, on the heap once it holds more than a few digits.
-// Raises RuntimeError(Overflow) for a number beyond the double range; a number too small for
-// it reads as zero with its sign.
-double readNumber(std::string_view text);
+// reads 0). The C locale plays no part. The number's digits are gathered into a string, on the
+// heap once they are more than a few.
+// Gives Overflow for a number beyond the double range; a number too small for it reads as zero
+// with its sign.
+Result<double> readNumber(std::string_view text);
 
 } // namespace runtime

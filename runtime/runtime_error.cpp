@@ -2,11 +2,9 @@
 
 namespace runtime {
 
-const char *RuntimeError::what() const noexcept
+std::string_view errorDescription(ErrorCode code)
 {
-    return m_code == ErrorCode::Overflow ? "Overflow" : "Divisione per zero";
+    return code == ErrorCode::Overflow ? "Overflow" : "Divisione per zero";
 }
-
-std::string_view RuntimeError::description() const noexcept { return what(); }
 
 } // namespace runtime

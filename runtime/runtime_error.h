@@ -1,6 +1,5 @@
 #pragma once
 
-#include <exception>
 #include <string_view>
 
 namespace runtime {
@@ -11,22 +10,36 @@ enum class ErrorCode : int {
     DivisionByZero = 11, // a divisor that is zero
 };
 
-// Raised by arithmetic and conversions; stops the running command at the failing step.
-class RuntimeError : public std::exception {
+constexpr int errorNumber(ErrorCode code) { return static_cast<int>(code); }
+// In the program's language, Italian.
+std::string_view errorDescription(ErrorCode code);
+
+// What a step of arithmetic or conversion gives: its value, or the run-time error that stops
+// the running command at that step.
+template<class T>
+class [[nodiscard]] Result {
 public:
-    explicit RuntimeError(ErrorCode code) noexcept
-        : m_code(code)
+    // Implicit, so that a step returns its value or its error as it stands.
+    constexpr Result(T value)
+        : m_value(value)
+    {
+    }
+    constexpr Result(ErrorCode error)
+        : m_error(error)
+        , m_failed(true)
     {
     }
 
-    ErrorCode code() const noexcept { return m_code; }
-    int number() const noexcept { return static_cast<int>(m_code); }
-    // In the program's language, Italian.
-    std::string_view description() const noexcept;
-    const char *what() const noexcept override;
+    constexpr bool failed() const { return m_failed; }
+    // Only where failed().
+    constexpr ErrorCode error() const { return m_error; }
+    // Only where not failed().
+    constexpr T value() const { return m_value; }
 
 private:
-    ErrorCode m_code;
+    T m_value {};
+    ErrorCode m_error {};
+    bool m_failed = false;
 };
 
 } // namespace runtime

@@ -7,11 +7,8 @@ namespace window {
 
 void Commands::CmdCalcola_Click()
 {
-    try {
-        calc::calculate(m_form, m_messages, m_fields);
-    } catch (const runtime::RuntimeError &error) {
-        m_messages.show(runtime::errorReport(error, caption));
-    }
+    if (const auto error = calc::calculate(m_form, m_messages, m_fields))
+        m_messages.show(runtime::errorReport(*error, caption));
 }
 
 void Commands::CmdCancella_Click()
@@ -21,5 +18,22 @@ void Commands::CmdCancella_Click()
 }
 
 void Commands::CmdUscita_Click() { m_end(); }
+
+void Commands::run(Command command)
+{
+    switch (command) {
+    case Command::Calcola:
+        CmdCalcola_Click();
+        break;
+    case Command::Cancella:
+        CmdCancella_Click();
+        break;
+    case Command::Uscita:
+        CmdUscita_Click();
+        break;
+    case Command::None:
+        break;
+    }
+}
 
 } // namespace window

@@ -3,10 +3,9 @@
 #include "calc/calculate.h"
 #include "calc/form.h"
 #include "runtime/message_box.h"
+#include "window/layout.h"
 
-#include <array>
 #include <functional>
-#include <string_view>
 
 namespace window {
 
@@ -28,6 +27,8 @@ public:
     void CmdCancella_Click();
     // Ends the program at once, with nothing asked and nothing saved.
     void CmdUscita_Click();
+    // The one a button does.
+    void run(Command command);
 
 private:
     calc::Form &m_form;
@@ -35,16 +36,5 @@ private:
     std::function<void()> m_end;
     calc::CalculationFields m_fields;
 };
-
-// The click of each button and its handler.
-struct ButtonHandler {
-    std::string_view button;
-    void (Commands::*click)();
-};
-inline constexpr std::array<ButtonHandler, 3> buttonHandlers { {
-    { "CmdCalcola", &Commands::CmdCalcola_Click },
-    { "CmdCancella", &Commands::CmdCancella_Click },
-    { "CmdUscita", &Commands::CmdUscita_Click },
-} };
 
 } // namespace window

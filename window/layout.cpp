@@ -2,32 +2,8 @@
 
 #include <algorithm>
 #include <numeric>
-#include <stdexcept>
 
 namespace window {
-
-// clang-format off
-constexpr std::array<Control, 17> layoutTable { {
-    // name              kind           caption                                              left   top  width height  tab  font          colour             align
-    { "TxtFattore",      Kind::TextBox, "",                                                  3240, 4080,   855,  255,    10, &smallFont,   Colour::Default,   Align::Left   },
-    { "TxtAltezza",      Kind::TextBox, "",                                                  3240, 1680,   855,  255,     9, &smallFont,   Colour::Default,   Align::Left   },
-    { "CmdCancella",     Kind::Button,  "Cancella",                                           720, 4800,  1215,  375,     5, &captionFont, Colour::Default,   Align::Centre },
-    { "CmdCalcola",      Kind::Button,  "Calcola",                                           2040, 3360,  1215,  375,     4, &captionFont, Colour::Default,   Align::Centre },
-    { "CmdUscita",       Kind::Button,  "Uscita",                                            3360, 4800,  1215,  375,     3, &captionFont, Colour::Default,   Align::Centre },
-    { "TxtPeso",         Kind::TextBox, "",                                                  3240, 1080,   855,  255,     2, &smallFont,   Colour::Default,   Align::Left   },
-    { "Label6",          Kind::Label,   "Formula Utilizzata  :",                              480, 2520,  1815,  255,    15, &captionFont, Colour::Desktop,   Align::Left   },
-    { "Label5",          Kind::Label,   "Altezza \u00b2     [m\u00b2]",                     2520, 2760,  1455,  255,    14, &captionFont, Colour::Desktop,   Align::Left   },
-    { "Label4",          Kind::Label,   "Peso Reale    [Kg]",                                2400, 2280,  1695,  255,    13, &captionFont, Colour::Desktop,   Align::Left   },
-    { "Line1",           Kind::Line,    "",                                                  2400, 2640,  1560,    0, noTab, nullptr,      Colour::Default,   Align::Left   },
-    { "Label3",          Kind::Label,   "Utilizzare il punto come separatore dei decimali",   360,  720,  4695,  300,    12, &smallFont,   Colour::Highlight, Align::Centre },
-    { "LBLFattore",      Kind::Label,   "Fattore Peso",                                      1320, 4080,  1815,  255,    11, &captionFont, Colour::Desktop,   Align::Left   },
-    { "LBLAltezza",      Kind::Label,   "ALTEZZA           m  ",                             1320, 1680,  1815,  255,     8, &captionFont, Colour::Desktop,   Align::Left   },
-    { "Label1",          Kind::Label,   "By Quellbrin",                                      1680, 5640,  2115,  345,     7, &creditFont,  Colour::Highlight, Align::Left   },
-    { "Label2",          Kind::Label,   "Versione 1.2",                                      2040, 5280,  1395,  345,     6, &versionFont, Colour::Highlight, Align::Left   },
-    { "LBLPeso",         Kind::Label,   "PESO REALE   Kg",                                   1320, 1080,  1815,  255,     1, &captionFont, Colour::Desktop,   Align::Left   },
-    { "LBLIntestazione", Kind::Label,   "INDICE DI MASSA CORPOREA",                           360,  240,  4695,  300,     0, &headingFont, Colour::Highlight, Align::Centre },
-} };
-// clang-format on
 
 namespace {
 
@@ -52,6 +28,61 @@ static_assert([] {
     return tabs == expected;
 }());
 
+constexpr int count(auto predicate)
+{
+    return static_cast<int>(std::ranges::count_if(layoutTable, predicate));
+}
+
+// Only labels name or describe, only text boxes are named or described, only buttons do
+// something, and only text boxes are the calculate command's boxes.
+static_assert(std::ranges::all_of(layoutTable, [](const Control &c) {
+    const Link &link = c.link;
+    const auto isTextBox
+        = [](int r) { return r == row::none || layoutTable[r].kind == Kind::TextBox; };
+    return (link.names == row::none || (c.kind == Kind::Label && isTextBox(link.names)))
+        && std::ranges::all_of(link.describes, isTextBox)
+        && (link.describes[0] == row::none || c.kind == Kind::Label)
+        && (link.command == Command::None) == (c.kind != Kind::Button)
+        && link.box.has_value() == (c.kind == Kind::TextBox);
+}));
+
+// Each text box is named by one label, on its line and to its left, where it is read from.
+static_assert([] {
+    for (int box = 0; box < static_cast<int>(layoutTable.size()); ++box) {
+        const Control &b = layoutTable[box];
+        if (b.kind == Kind::TextBox && count([&](const Control &label) {
+                return label.link.names == box && label.top == b.top && label.left < b.left;
+            }) != 1)
+            return false;
+    }
+    return true;
+}());
+
+// The note describes the two boxes numbers are typed into, and is the only description.
+static_assert(count([](const Control &c) { return c.link.describes[0] != row::none; }) == 1);
+static_assert(std::ranges::any_of(layoutTable, [](const Control &c) {
+    return c.link.describes
+        == std::array { rowOf(calc::TextBox::TxtPeso), rowOf(calc::TextBox::TxtAltezza) };
+}));
+
+// Each of the calculate command's boxes is one text box, and each command one button.
+static_assert(std::ranges::all_of(calc::textBoxes, [](calc::TextBox box) {
+    return count([&](const Control &c) { return c.link.box == box; }) == 1;
+}));
+static_assert(std::ranges::all_of(
+    std::array { Command::Calcola, Command::Cancella, Command::Uscita }, [](Command command) {
+        return count([&](const Control &c) { return c.link.command == command; }) == 1;
+    }));
+
+// Every row is created once.
+static_assert([] {
+    std::array<int, layoutTable.size()> rows = creationOrder;
+    std::ranges::sort(rows);
+    std::array<int, layoutTable.size()> expected {};
+    std::iota(expected.begin(), expected.end(), 0);
+    return rows == expected;
+}());
+
 } // namespace
 
 PixelRect pixelRect(const Control &control, int dpi)
@@ -60,43 +91,6 @@ PixelRect pixelRect(const Control &control, int dpi)
     return { toPixels(control.left, dpi), toPixels(control.top, dpi),
         std::max(toPixels(control.width, dpi), thickness),
         std::max(toPixels(control.height, dpi), thickness) };
-}
-
-const Control &control(std::string_view name)
-{
-    const auto *found = std::ranges::find(layoutTable, name, &Control::name);
-    if (found == layoutTable.end())
-        throw std::invalid_argument("no such control");
-    return *found;
-}
-
-const Control &labelOf(const Control &box)
-{
-    for (const Control &label : layoutTable) {
-        if (label.kind == Kind::Label && label.top == box.top && label.left < box.left)
-            return label;
-    }
-    throw std::invalid_argument("a text box without its label");
-}
-
-std::vector<const Control *> creationOrder()
-{
-    std::vector<const Control *> focusable, others;
-    for (const Control &c : layoutTable)
-        (takesFocus(c) ? focusable : others).push_back(&c);
-    std::ranges::sort(focusable, {}, &Control::tabIndex);
-
-    std::vector<const Control *> order;
-    for (const Control *c : focusable) {
-        if (c->kind == Kind::TextBox) {
-            const Control *label = &labelOf(*c);
-            std::erase(others, label);
-            order.push_back(label);
-        }
-        order.push_back(c);
-    }
-    order.insert(order.end(), others.begin(), others.end());
-    return order;
 }
 
 } // namespace window

@@ -33,7 +33,7 @@ TEST(WeightClasses, EachBoundBelongsToTheClassBelowIt)
         const char *above = row + 1 < std::size(rows) ? rows[row + 1].text : "di Super Obeso";
         EXPECT_EQ(weightClass(std::nextafter(bound, 0.0f)), rows[row].text);
         EXPECT_EQ(weightClass(bound), rows[row].text);
-        EXPECT_EQ(weightClass(computeIndex(bound, 1.0)), rows[row].text);
+        EXPECT_EQ(weightClass(computeIndex(bound, 1.0).value()), rows[row].text);
         EXPECT_EQ(weightClass(std::nextafter(bound, 100.0f)), above);
     }
 }

@@ -9,7 +9,7 @@ namespace window {
 
 QLineEdit *QtForm::edit(calc::TextBox box) const
 {
-    return m_window.findChild<QLineEdit *>(toQString(calc::nameOf(box)));
+    return static_cast<QLineEdit *>(m_widgets[rowOf(box)]);
 }
 
 std::string QtForm::text(calc::TextBox box) const { return edit(box)->text().toStdString(); }

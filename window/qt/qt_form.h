@@ -1,18 +1,21 @@
 #pragma once
 
 #include "calc/form.h"
+#include "window/layout.h"
+
+#include <array>
 
 class QLineEdit;
 class QWidget;
 
 namespace window {
 
-// The calculate command's view of the window: its line edits, found by name, and the user's
+// The calculate command's view of the window: its line edits, by layout row, and the user's
 // locale.
 class QtForm : public calc::Form {
 public:
-    explicit QtForm(const QWidget &window)
-        : m_window(window)
+    explicit QtForm(const std::array<QWidget *, layoutTable.size()> &widgets)
+        : m_widgets(widgets)
     {
     }
     std::string text(calc::TextBox box) const override;
@@ -22,7 +25,7 @@ public:
 private:
     QLineEdit *edit(calc::TextBox box) const;
 
-    const QWidget &m_window;
+    const std::array<QWidget *, layoutTable.size()> &m_widgets;
 };
 
 } // namespace window

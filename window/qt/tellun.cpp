@@ -84,7 +84,7 @@ QAccessibleInterface *accessibleWindow(const QString &className, QObject *object
 } // namespace
 
 Tellun::Tellun()
-    : m_form(*this)
+    : m_form(m_widgets)
     , m_commands(m_form, m_messages, [] { QCoreApplication::exit(0); })
 {
     setObjectName(QStringLiteral("Tellun"));
@@ -95,25 +95,30 @@ Tellun::Tellun()
 
     // Created in tab order, the text boxes and buttons form the focus chain by themselves, and
     // the window opens with the focus on its first, TxtPeso.
-    for (const Control *control : creationOrder()) {
-        QWidget *widget = createWidget(*control, this);
-        widget->setObjectName(toQString(control->name));
-        const PixelRect rect = pixelRect(*control);
+    for (const int row : creationOrder) {
+        const Control &control = layoutTable[row];
+        QWidget *widget = createWidget(control, this);
+        widget->setObjectName(toQString(control.name));
+        const PixelRect rect = pixelRect(control);
         widget->setGeometry(rect.left, rect.top, rect.width, rect.height);
-        if (control->font)
-            widget->setFont(fontOf(*control->font));
-        if (control->kind == Kind::TextBox)
-            findChild<QLabel *>(toQString(labelOf(*control).name))->setBuddy(widget);
+        if (control.font)
+            widget->setFont(fontOf(*control.font));
+        m_widgets[row] = widget;
     }
-    for (const Description &description : descriptions)
-        findChild<QWidget *>(toQString(description.control))
-            ->setAccessibleDescription(toQString(control(description.describedBy).caption));
+    for (std::size_t row = 0; row < layoutTable.size(); ++row) {
+        const Link &link = layoutTable[row].link;
+        if (link.names != row::none)
+            static_cast<QLabel *>(m_widgets[row])->setBuddy(m_widgets[link.names]);
+        for (const int box : link.describes) {
+            if (box != row::none)
+                m_widgets[box]->setAccessibleDescription(toQString(layoutTable[row].caption));
+        }
+        if (link.command != Command::None)
+            connect(static_cast<QPushButton *>(m_widgets[row]), &QPushButton::clicked, this,
+                [this, command = link.command] { m_commands.run(command); });
+    }
 
     colourLabels();
-
-    for (const ButtonHandler &handler : buttonHandlers)
-        connect(findChild<QPushButton *>(toQString(handler.button)), &QPushButton::clicked, this,
-            [this, click = handler.click] { (m_commands.*click)(); });
 }
 
 // The palette's highlight colour, or the stand-in for the desktop's, in its hue but as light or
@@ -122,14 +127,15 @@ Tellun::Tellun()
 void Tellun::colourLabels()
 {
     const Rgb background = toRgb(palette().color(QPalette::Window));
-    for (const Control &control : layoutTable) {
+    for (std::size_t row = 0; row < layoutTable.size(); ++row) {
+        const Control &control = layoutTable[row];
         if (control.colour == Colour::Default)
             continue;
         const Rgb wanted = control.colour == Colour::Highlight
             ? toRgb(palette().color(QPalette::Highlight))
             : desktopStandIn;
         const Rgb shown = readableOn(wanted, background);
-        auto *const label = findChild<QWidget *>(toQString(control.name));
+        QWidget *const label = m_widgets[row];
         QPalette colours = label->palette();
         colours.setColor(QPalette::WindowText, QColor(shown.red, shown.green, shown.blue));
         label->setPalette(colours);

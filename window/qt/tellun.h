@@ -5,6 +5,7 @@
 #include "window/qt/qt_form.h"
 
 #include <QWidget>
+#include <array>
 
 namespace window {
 
@@ -20,6 +21,7 @@ protected:
 private:
     void colourLabels();
 
+    std::array<QWidget *, layoutTable.size()> m_widgets {}; // by layout row
     QtMessageBoxes m_messages { this };
     QtForm m_form;
     Commands m_commands;

@@ -20,11 +20,6 @@ constexpr DWORD windowExStyle = WS_EX_CONTROLPARENT;
 // The control of layout row i has the id firstId + i, clear of IDOK and IDCANCEL.
 constexpr int firstId = 100;
 
-std::size_t rowOf(const Control &control)
-{
-    return static_cast<std::size_t>(&control - layoutTable.data());
-}
-
 int systemColour(Colour colour)
 {
     switch (colour) {
@@ -323,7 +318,8 @@ LRESULT Tellun::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 void Tellun::createControls()
 {
-    for (const Control *control : creationOrder()) {
+    for (const int row : creationOrder) {
+        const Control *const control = &layoutTable[static_cast<std::size_t>(row)];
         const wchar_t *windowClass = L"STATIC";
         DWORD style = WS_CHILD | WS_VISIBLE;
         DWORD exStyle = 0;
@@ -343,20 +339,20 @@ void Tellun::createControls()
             style |= SS_NOPREFIX | (control->align == Align::Centre ? SS_CENTER : SS_LEFT);
             break;
         }
-        const std::size_t row = rowOf(*control);
-        m_controls[row] = CreateWindowExW(exStyle, windowClass, toWide(control->caption).c_str(),
-            style, 0, 0, 0, 0, m_window,
+        m_controls[static_cast<std::size_t>(row)] = CreateWindowExW(exStyle, windowClass,
+            toWide(control->caption).c_str(), style, 0, 0, 0, 0, m_window,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstId + row)), m_instance, nullptr);
     }
-    m_focus = controlWindow("TxtPeso");
+    m_focus = m_controls[openingFocus];
 }
 
 void Tellun::layOut(int dpi)
 {
     m_dpi = dpi;
     std::vector<std::pair<const FontSpec *, HFONT>> fonts;
-    for (const Control &control : layoutTable) {
-        const HWND handle = m_controls[rowOf(control)];
+    for (std::size_t row = 0; row < layoutTable.size(); ++row) {
+        const Control &control = layoutTable[row];
+        const HWND handle = m_controls[row];
         if (!handle)
             continue;
         const PixelRect rect = pixelRect(control, dpi);
@@ -396,9 +392,13 @@ void Tellun::paint()
 {
     PAINTSTRUCT painting;
     auto *const dc = BeginPaint(m_window, &painting);
-    const PixelRect line = pixelRect(control("Line1"), m_dpi);
-    const RECT rect { line.left, line.top, line.left + line.width, line.top + line.height };
-    FillRect(dc, &rect, GetSysColorBrush(COLOR_WINDOWTEXT));
+    for (const Control &control : layoutTable) {
+        if (control.kind != Kind::Line)
+            continue;
+        const PixelRect line = pixelRect(control, m_dpi);
+        const RECT rect { line.left, line.top, line.left + line.width, line.top + line.height };
+        FillRect(dc, &rect, GetSysColorBrush(COLOR_WINDOWTEXT));
+    }
     EndPaint(m_window, &painting);
 }
 
@@ -439,17 +439,13 @@ void Tellun::click(int id)
     const auto row = static_cast<std::size_t>(id - firstId);
     if (id < firstId || row >= layoutTable.size())
         return;
-    for (const ButtonHandler &handler : buttonHandlers) {
-        if (handler.button == layoutTable[row].name) {
-            m_inCommand = true;
-            (m_commands.*handler.click)();
-            m_inCommand = false;
-        }
+    if (const Command command = layoutTable[row].link.command; command != Command::None) {
+        m_inCommand = true;
+        m_commands.run(command);
+        m_inCommand = false;
     }
     if (m_closeRequested && m_window)
         DestroyWindow(m_window);
 }
-
-HWND Tellun::controlWindow(std::string_view name) const { return m_controls[rowOf(control(name))]; }
 
 } // namespace window::win32

@@ -48,7 +48,6 @@ private:
     static LRESULT labelColours(HDC dc, const Control &label);
     int dpi() const;
     void click(int id);
-    HWND controlWindow(std::string_view name) const;
 
     HINSTANCE m_instance;
     DpiFunctions m_dpiFunctions;

@@ -24,8 +24,7 @@ std::string toUtf8(std::wstring_view text)
 
 HWND Win32Form::edit(calc::TextBox box) const
 {
-    const auto *const row = std::ranges::find(layoutTable, calc::nameOf(box), &Control::name);
-    return m_controls[static_cast<std::size_t>(row - layoutTable.begin())];
+    return m_controls[static_cast<std::size_t>(rowOf(box))];
 }
 
 std::string Win32Form::text(calc::TextBox box) const
