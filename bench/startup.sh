@@ -14,12 +14,12 @@ probe=$build/bench/startup_probe
 programs=("$build/imc" "$build/bench/imc_floor")
 
 # An X server of its own, on the first free display it finds.
-exec 3< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -dpi 96 -nolisten tcp 2>/dev/null)
-xvfb_pid=$!
-read -r -t 10 display <&3 || { echo "Xvfb did not start" >&2; exit 1; }
+source "$top/scripts/xvfb.sh"
+start_xvfb -screen 0 1024x768x24 -dpi 96
+xvfb_pid=$XVFB_PID
 trap 'kill $xvfb_pid 2>/dev/null' EXIT
 runtime_dir=$(mktemp -d)
-export DISPLAY=:$display QT_QPA_PLATFORM=xcb LC_ALL=C XDG_RUNTIME_DIR=$runtime_dir
+export QT_QPA_PLATFORM=xcb LC_ALL=C XDG_RUNTIME_DIR=$runtime_dir
 unset WAYLAND_DISPLAY
 
 results=$(mktemp -d)

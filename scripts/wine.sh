@@ -3,14 +3,17 @@
 # tests (a ctest fixture makes them for each run), the screenshot, or trying it by hand.
 #   scripts/wine.sh STATE setup               a new prefix in the folder STATE, Xvfb, wineserver
 #   scripts/wine.sh STATE COMMAND [ARGS...]   COMMAND with them: wine build-windows/imc.exe
-#   scripts/wine.sh STATE cleanup             ends them and removes STATE; fails if anything in
-#                                             $HOME changed meanwhile
-# The prefix writes nothing outside STATE: Wine's menu builder, which would put the installed
-# program's icons and menu entries into the user's desktop, is off.
+#   scripts/wine.sh STATE cleanup             ends them and removes STATE
+# Everything Wine writes stays in STATE (a folder of the build tree, for the tests): the prefix,
+# and HOME and the XDG folders pointed there, so that the user's own cannot be touched. Wine's
+# menu builder, which would put the installed program's icons and menu entries into a desktop,
+# is off.
 set -euo pipefail
-state=$1 action=$2
+state=$(realpath -m "$1") action=$2
 shift 2
 export WINEPREFIX=$state/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+export HOME=$state/home XDG_CONFIG_HOME=$state/home/.config XDG_CACHE_HOME=$state/home/.cache \
+    XDG_DATA_HOME=$state/home/.local/share
 [ -s "$state/display" ] && export DISPLAY=:$(<"$state/display")
 # Wine's server: on the path up to Wine 9 in Debian; from Wine 10 in unstable only in Wine's own
 # folder.
@@ -29,17 +32,11 @@ case $action in
 setup)
     stop
     rm -rf "$state"
-    mkdir -p "$state"
-    touch "$state/started" # what in $HOME is newer than this, the run changed
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 3>"$state/display" \
-        >/dev/null 2>&1 &
-    echo $! >"$state/xvfb.pid"
-    for _ in $(seq 100); do
-        [ -s "$state/display" ] && break
-        sleep 0.1
-    done
-    [ -s "$state/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
-    export DISPLAY=:$(<"$state/display")
+    mkdir -p "$state" "$HOME"
+    source "$(dirname "$0")/xvfb.sh"
+    start_xvfb -screen 0 1280x1024x24 -dpi 96 || exit 1
+    echo "$XVFB_PID" >"$state/xvfb.pid"
+    echo "${DISPLAY#:}" >"$state/display"
     # Every process that outlives this script writes to /dev/null, not to ctest's pipe.
     mkdir -p "$WINEPREFIX"
     "$wineserver" --persistent >/dev/null 2>&1
@@ -64,12 +61,7 @@ setup)
     ;;
 cleanup)
     stop
-    changed=
-    # The build tree, which holds STATE, apart.
-    [ -e "$state/started" ] && changed=$(find "$HOME" -path "$(dirname "$state")" -prune \
-        -o -newer "$state/started" -print 2>/dev/null)
     rm -rf "$state"
-    [ -z "$changed" ] || { printf 'Changed in %s:\n%s\n' "$HOME" "$changed" >&2; exit 1; }
     ;;
 *)
     # At the screen density IMC_DPI asks for, as Windows' scaling setting gives it (96 after).
