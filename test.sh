@@ -1,51 +1,38 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and checks everything; non-zero on the first failure:
-# formatting, the whole suite (with the core's tests under Valgrind), the Debian package
-# checked by lintian, the Windows program cross-built and tested under Wine, the core's suites
-# built for 32-bit x86 and run under qemu-i386, the whole suite
-# again under AddressSanitizer and UndefinedBehaviorSanitizer, a short run of the fuzzer, and
-# clang-tidy. Each step says how long it took.
+# The whole gate, as CI runs it: installs what is missing, builds, and runs every check, each a
+# named step; a step that fails does not stop the next, and the run ends non-zero naming every
+# step that failed. Each step says how long it took. Steps: the package lists, formatting, the
+# Linux suite (with the core's tests under Valgrind), the Debian package checked by lintian, the
+# Windows program cross-built and tested under Wine, the core's suites for 32-bit x86 under
+# qemu-i386, the whole suite under AddressSanitizer and UndefinedBehaviorSanitizer, a short run
+# of the fuzzer, and clang-tidy.
 source "$(dirname "$0")/scripts/setup.sh" test
 cd "$top"
-jobs=$(nproc)
-step() {
-    [ -n "${since:-}" ] && echo "   ($((SECONDS - since)) s)"
-    since=$SECONDS
-    echo "== $1"
+export CTEST_PARALLEL_LEVEL=${CTEST_PARALLEL_LEVEL:-$(nproc)}
+failed=()
+step() { # name command...
+    local name=$1 since=$SECONDS status=0
+    shift
+    echo "== $name"
+    ("$@") || status=$?
+    echo "   ($((SECONDS - since)) s)"
+    [ $status -eq 0 ] || { failed+=("$name"); echo "   FAILED: $name (status $status)"; }
 }
+formatting() { git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror; }
+workflow() { cmake --workflow --preset "$1"; }
 
-step "Package lists: every name in this release's archive"
-scripts/check-packages.sh
+step "Package lists: every name in this release's archive" scripts/check-packages.sh
+step "Formatting" formatting
+step "Test suite" ctest --preset default
+step "Debian package" scripts/deb.sh
+step "Windows program, under Wine" workflow windows
+step "32-bit x86: the core's suites under qemu-i386" workflow i386
+step "Sanitizers" workflow asan
+step "Fuzzer" workflow fuzz
+step "Static checks" scripts/tidy.sh
 
-step "Formatting"
-git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
-
-step "Test suite"
-ctest --test-dir "$build_dir" --output-on-failure --timeout 300 -j"$jobs"
-
-step "Debian package"
-scripts/deb.sh
-
-step "Windows program, under Wine"
-cmake --preset windows >/dev/null
-cmake --build --preset windows
-ctest --preset windows -j"$jobs"
-
-step "32-bit x86: the core's suites under qemu-i386"
-cmake --preset i386 >/dev/null
-cmake --build --preset i386
-ctest --preset i386 -j"$jobs"
-
-step "Sanitizers"
-cmake --preset asan >/dev/null
-cmake --build --preset asan
-ctest --preset asan -j"$jobs"
-
-step "Fuzzer"
-cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz
-ctest --preset fuzz
-
-step "Static checks"
-scripts/tidy.sh
-step "All checks passed"
+if [ ${#failed[@]} -gt 0 ]; then
+    printf '== Failed: %s\n' "${failed[@]}"
+    exit 1
+fi
+echo "== All checks passed"
