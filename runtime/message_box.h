@@ -8,12 +8,12 @@ namespace runtime {
 enum class ErrorCode : int;
 
 // The buttons value of a message box: an icon plus a set of buttons, the program's boxes all
-// having the one OK button. The values are Windows' own; IconMask covers the two icons used.
+// having the one OK button. The values are Windows' own (MB_OK, MB_ICONHAND, ...).
 namespace buttons {
 inline constexpr int OkOnly = 0;
 inline constexpr int Critical = 16;
 inline constexpr int Information = 64;
-inline constexpr int IconMask = 0x70;
+inline constexpr int IconMask = 0xF0;
 } // namespace buttons
 
 // Text is UTF-8.

@@ -8,8 +8,7 @@ namespace window {
 namespace {
 
 // Label2's caption is written out as the window shows it; it must name the version being built.
-static_assert(std::ranges::any_of(layoutTable,
-                  [](const Control &c) { return c.caption == "Versione " IMC_VERSION; }),
+static_assert(layoutTable[row::Label2].caption == "Versione " IMC_VERSION,
     "Label2 names another version than the project's");
 
 // Every coordinate lies on the pixel grid of 96 dpi, so that no control straddles a pixel.

@@ -265,8 +265,8 @@ public:
             seen.push_back(textOf(box) + ": " + textOf(GetDlgItem(box, 0xffff))
                 + (red > blue ? " (critical)" : ""));
             if (closeUnderEachBox) { // as taskkill, or a session ending, asks
-                PostMessageW(window, WM_CLOSE, 0, 0);
-                std::this_thread::sleep_for(std::chrono::milliseconds(200));
+                // Sent, so that it returns once the window has handled the request.
+                SendMessageTimeoutW(window, WM_CLOSE, 0, 0, SMTO_NORMAL, 10000, nullptr);
                 EXPECT_TRUE(IsWindow(box)) << "closed under " << seen.back();
             }
             PostMessageW(box, WM_COMMAND, IDOK, 0);

@@ -164,7 +164,7 @@ inline void checkControls(WindowDriver &window)
                 { px(control.left), px(control.top), px(control.width), px(control.height) }));
         EXPECT_EQ(window.text(control), control.caption);
         window.checkLooks(control);
-        if (control.isLabel()) { // from 0.6 to 1.5 times the font's size high, in pixels
+        if (control.isLabel()) { // from 0.8 to 2 times the font's size in points high, in pixels
             const Shot shot = window.shot(control);
             const Ink ink = inkOf(shot);
             EXPECT_EQ(ink.lines, 1);

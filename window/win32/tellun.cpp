@@ -33,7 +33,7 @@ int systemColour(Colour colour)
     return COLOR_WINDOWTEXT;
 }
 
-HFONT createFont(std::wstring_view family, const FontSpec &spec, int height)
+HFONT fontOfFamily(std::wstring_view family, const FontSpec &spec, int height)
 {
     LOGFONTW font {};
     font.lfHeight = -height;
@@ -84,9 +84,9 @@ private:
 // at its size only at the 96 dpi its bitmaps were made for, and only where it has that size;
 // elsewhere the mapper stretches its bitmaps or gives the nearest, and the text would keep
 // its size while the window grows.
-HFONT createFont(const FontSpec &spec, int height, int dpi)
+HFONT drawableFont(const FontSpec &spec, int height, int dpi)
 {
-    const HFONT font = createFont(toWide(spec.family), spec, height);
+    const HFONT font = fontOfFamily(toWide(spec.family), spec, height);
     const std::string_view successor = scalableSuccessor(spec.family);
     if (successor.empty())
         return font;
@@ -95,7 +95,7 @@ HFONT createFont(const FontSpec &spec, int height, int dpi)
         || (dpi == 96 && metrics.tmHeight - metrics.tmInternalLeading == height))
         return font;
     DeleteObject(font);
-    return createFont(toWide(successor), spec, height);
+    return fontOfFamily(toWide(successor), spec, height);
 }
 
 // Whether every label's caption in `font`, that of `spec`, fits on one line of its width.
@@ -111,10 +111,10 @@ bool captionsFit(HFONT font, const FontSpec &spec, int dpi)
 // The font of `spec` at `dpi`, a pixel smaller at a time while a label's caption would not fit
 // on its line in it: pixels round a label's width and its text's apart, and a caption wrapped
 // or cut reads as another.
-HFONT createFont(const FontSpec &spec, int dpi)
+HFONT fittingFont(const FontSpec &spec, int dpi)
 {
     for (int height = std::lround(spec.points * dpi / 72);; --height) {
-        const HFONT font = createFont(spec, height, dpi);
+        const HFONT font = drawableFont(spec, height, dpi);
         if (height <= 1 || captionsFit(font, spec, dpi))
             return font;
         DeleteObject(font);
@@ -361,7 +361,7 @@ void Tellun::layOut(int dpi)
         auto font
             = std::ranges::find(fonts, control.font, &std::pair<const FontSpec *, HFONT>::first);
         if (font == fonts.end())
-            font = fonts.insert(fonts.end(), { control.font, createFont(*control.font, dpi) });
+            font = fonts.insert(fonts.end(), { control.font, fittingFont(*control.font, dpi) });
         SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font->second), FALSE);
     }
     for (const auto &[spec, font] : m_fonts)
