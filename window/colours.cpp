@@ -89,7 +89,9 @@ Rgb readableOn(Rgb colour, Rgb background, double ratio)
     const Rgb first = towards(hsl, lightBackground ? 0 : 1, background, ratio);
     if (contrastRatio(first, background) >= ratio)
         return first;
-    return towards(hsl, lightBackground ? 1 : 0, background, ratio);
+    // The other way; where neither reaches the ratio (a mid grey), the end that comes nearer.
+    const Rgb second = towards(hsl, lightBackground ? 1 : 0, background, ratio);
+    return contrastRatio(second, background) > contrastRatio(first, background) ? second : first;
 }
 
 } // namespace window

@@ -40,7 +40,9 @@ TEST(Colours, ReadableMovesTheLightnessNoFurtherThanItMust)
         { { 0, 0, 128 }, white, { 0, 0, 128 } },
     };
     for (const auto &[colour, background, shown] : rows)
-        EXPECT_EQ(window::readableOn(colour, background), shown);
+        EXPECT_EQ(window::readableOn(colour, background, 5.0), shown);
+    // Where neither end reaches the ratio, the nearer: black on mid grey (5.3 : 1, white 3.9).
+    EXPECT_EQ(window::readableOn({ 120, 120, 120 }, { 128, 128, 128 }, 5.5), black);
 }
 
 } // namespace

@@ -127,7 +127,7 @@ public:
     std::string decimalSeparator = "."; // the result's, where the window is run
     int dpi = 96; // of the window's pixels, where places are measured
     double scale = 1; // the screen's pixels to a pixel of 96 dpi, where ink is measured
-    double legible = 4.5; // the contrast of a label's text on the window, at least
+    double legible = window::legibleContrast; // of a label's text as drawn, at least
 
     const ExpectedControl &control(std::string_view name) const
     {

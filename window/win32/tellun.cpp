@@ -402,19 +402,19 @@ void Tellun::paint()
     EndPaint(m_window, &painting);
 }
 
-// The label's system colour, unless it cannot be read on the button face: in a high-contrast
-// scheme, or below 3 : 1, the scheme's own text colour.
+// The label's system colour made readable on the button face (readableOn); in a high-contrast
+// scheme the scheme's own text colour, as the user chose it.
 COLORREF Tellun::labelColour(Colour colour)
 {
-    const auto rgb = [](COLORREF c) { return Rgb { GetRValue(c), GetGValue(c), GetBValue(c) }; };
-    const COLORREF wanted = GetSysColor(systemColour(colour));
     HIGHCONTRASTW scheme {};
     scheme.cbSize = sizeof scheme;
-    const bool highContrast = SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof scheme, &scheme, 0)
-        && (scheme.dwFlags & HCF_HIGHCONTRASTON);
-    return highContrast || contrastRatio(rgb(wanted), rgb(GetSysColor(COLOR_BTNFACE))) < 3
-        ? GetSysColor(COLOR_BTNTEXT)
-        : wanted;
+    if (SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof scheme, &scheme, 0)
+        && (scheme.dwFlags & HCF_HIGHCONTRASTON))
+        return GetSysColor(COLOR_BTNTEXT);
+    const auto rgb = [](COLORREF c) { return Rgb { GetRValue(c), GetGValue(c), GetBValue(c) }; };
+    const Rgb shown
+        = readableOn(rgb(GetSysColor(systemColour(colour))), rgb(GetSysColor(COLOR_BTNFACE)));
+    return RGB(shown.red, shown.green, shown.blue);
 }
 
 LRESULT Tellun::labelColours(HDC dc, const Control &label)
