@@ -2,9 +2,12 @@
 # The README's two commands on a minimal Debian, as on a new machine: a tree of RELEASE made by
 # mmdebstrap from this machine's Debian mirror (its required and important packages, and git),
 # a fresh clone of this checkout's HEAD in it, then inside it ./run.sh with no display (it must
-# say why and end with status 2) and ./test.sh (it must pass). Too slow for every run (it
-# downloads every package the checks need); run it, as root, for each release whenever the
-# set-up or a tool's configuration changes.
+# say why and end with status 2) and ./test.sh (it must pass). test.sh's set-up (its packages
+# and build) runs first with the network; the checks then run with none, in a network
+# namespace of their own, which also keeps their X servers apart from any other tree's (a
+# chroot shares the abstract X sockets of its namespace). Too slow for every run (it downloads
+# every package the checks need); run it, as root, for each release whenever the set-up or a
+# tool's configuration changes. Trees of several releases may run at once.
 #   scripts/fresh-debian.sh [RELEASE [FOLDER]]   bookworm (default), trixie or sid; a new
 #                                                temporary FOLDER by default, removed at the end
 set -euo pipefail
@@ -66,8 +69,15 @@ tail -n 2 "$work/run.log"
     { echo "run.sh: status $status" >&2; tail -n 30 "$work/run.log" >&2; exit 1; }
 echo "packages after run.sh: $(inside "dpkg-query -W | wc -l")"
 
-step "./test.sh"
-inside ./test.sh 2>&1 | tee "$work/test.log" | grep -E '^(==|   \()|Installing|Missing'
+step "./test.sh's set-up: its packages and build"
+inside 'source scripts/setup.sh test' >"$work/setup.log" 2>&1 ||
+    { tail -n 40 "$work/setup.log" >&2; exit 1; }
+grep -E 'Installing|Missing|Not in' "$work/setup.log" || true
+
+step "./test.sh, with no network"
+offline() { unshare --net bash -c 'ip link set lo up && "$@"' offline "$@"; }
+offline chroot "$root" env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 \
+    bash -c "cd /src/imc && ./test.sh" 2>&1 | tee "$work/test.log" | grep --line-buffered -E '^(==|   \()|Installing|Missing'
 [ "${PIPESTATUS[0]}" -eq 0 ] || { tail -n 40 "$work/test.log" >&2; exit 1; }
 echo "packages after test.sh: $(inside "dpkg-query -W | wc -l")"
 step "done on $release"
