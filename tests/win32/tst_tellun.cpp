@@ -34,6 +34,8 @@ auto waitFor(F done)
     return result;
 }
 
+window::Rgb rgbOf(COLORREF c) { return { GetRValue(c), GetGValue(c), GetBValue(c) }; }
+
 std::string textOf(HWND window)
 {
     wchar_t text[256] {};
@@ -159,12 +161,9 @@ public:
     {
         if (!control.isLabel() || !defaultScheme)
             return;
-        const auto rgb = [](COLORREF c) {
-            return window::Rgb { GetRValue(c), GetGValue(c), GetBValue(c) };
-        };
         const auto readable = [&](int element) {
-            const window::Rgb c
-                = window::readableOn(rgb(GetSysColor(element)), rgb(GetSysColor(COLOR_BTNFACE)));
+            const window::Rgb c = window::readableOn(
+                rgbOf(GetSysColor(element)), rgbOf(GetSysColor(COLOR_BTNFACE)));
             return RGB(c.red, c.green, c.blue);
         };
         const std::vector<COLORREF> shown = drawn(control);
@@ -414,7 +413,6 @@ TEST_F(Imc, SaysWhyItCannotGoOn)
 // the frame cannot follow to the second screen.)
 TEST(Win32Window, PlacesFollowTheScreensDpi)
 {
-    static_assert(!std::is_copy_constructible_v<window::win32::Tellun>); // it owns its window
     for (const bool perMonitor : { true, false }) {
         SCOPED_TRACE(perMonitor ? "per-monitor dpi" : "the system's dpi");
         const window::win32::Tellun tellun(GetModuleHandleW(nullptr),
