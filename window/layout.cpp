@@ -47,7 +47,7 @@ static_assert(std::ranges::all_of(layoutTable, [](const Control &c) {
 
 // Each text box is named by one label, on its line and to its left, where it is read from.
 static_assert([] {
-    for (int box = 0; box < static_cast<int>(layoutTable.size()); ++box) {
+    for (int box = 0; box < rowCount; ++box) {
         const Control &b = layoutTable[box];
         if (b.kind == Kind::TextBox && count([&](const Control &label) {
                 return label.link.names == box && label.top == b.top && label.left < b.left;

@@ -175,24 +175,26 @@ constexpr int rowOf(calc::TextBox box)
 // and buttons in tab order, each text box right after the label that names it, then the other
 // labels and the line, in the table's order. The focus moves along it, starting at its first
 // box; a screen reader finds each box's label just before it.
+inline constexpr int rowCount = static_cast<int>(layoutTable.size());
+
 constexpr std::array<int, layoutTable.size()> makeCreationOrder()
 {
     std::array<int, layoutTable.size()> order {};
     std::size_t next = 0;
     std::array<bool, layoutTable.size()> placed {};
-    for (int tab = 0; tab < static_cast<int>(layoutTable.size()); ++tab) {
-        for (std::size_t i = 0; i < layoutTable.size(); ++i) {
-            const Control &c = layoutTable[i];
+    for (int tab = 0; tab < rowCount; ++tab) {
+        for (int i = 0; i < rowCount; ++i) {
+            const Control &c = layoutTable[static_cast<std::size_t>(i)];
             if (c.tabIndex != tab || !takesFocus(c))
                 continue;
-            for (std::size_t label = 0; label < layoutTable.size(); ++label) {
-                if (layoutTable[label].link.names == static_cast<int>(i)) {
-                    order[next++] = static_cast<int>(label);
-                    placed[label] = true;
+            for (int label = 0; label < rowCount; ++label) {
+                if (layoutTable[static_cast<std::size_t>(label)].link.names == i) {
+                    order[next++] = label;
+                    placed[static_cast<std::size_t>(label)] = true;
                 }
             }
-            order[next++] = static_cast<int>(i);
-            placed[i] = true;
+            order[next++] = i;
+            placed[static_cast<std::size_t>(i)] = true;
         }
     }
     for (std::size_t i = 0; i < layoutTable.size(); ++i) {
