@@ -21,10 +21,8 @@ nodisplay | baddisplay)
     exit 0 ;;
 x11) # on an Xvfb of its own: mapped; the class the desktop entry names, so that docks tie the
     # window to it; the icon up to 256 pixels
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-    [ -s "$work/display" ] || fail "Xvfb did not start"
-    export DISPLAY=:$(<"$work/display")
+    source "$(dirname "$0")/../../scripts/xvfb.sh"
+    start_xvfb -screen 0 1024x768x24 || fail "Xvfb did not start"
     class=$(sed -n 's/^StartupWMClass=//p' "$(dirname "$0")/../../data/org.example.Imc.desktop")
     ready() { xwininfo -name "Indice di Massa Corporea" | grep -q IsViewable &&
     xprop -name "Indice di Massa Corporea" WM_CLASS | grep -q ", \"$class\"$" &&
