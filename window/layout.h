@@ -28,13 +28,6 @@ inline constexpr FontSpec smallFont { "MS Sans Serif", 8.25 };
 inline constexpr FontSpec versionFont { "Verdana", 9.75, true, false };
 inline constexpr FontSpec creditFont { "Verdana", 9.75, false, true };
 
-// The scalable family that took over from a raster one, for the sizes that the raster one has no
-// bitmaps of; none for a family that scales already.
-constexpr std::string_view scalableSuccessor(std::string_view family)
-{
-    return family == captionFont.family ? "Microsoft Sans Serif" : "";
-}
-
 // What a button does.
 enum class Command { None, Calcola, Cancella, Uscita };
 

@@ -79,6 +79,13 @@ private:
     HGDIOBJ m_previous;
 };
 
+// The scalable family that took over from a raster one, for the sizes that the raster one has no
+// bitmaps of; none for a family that scales already.
+constexpr std::string_view scalableSuccessor(std::string_view family)
+{
+    return family == captionFont.family ? "Microsoft Sans Serif" : "";
+}
+
 // The font of `spec` with characters `height` pixels high: in its own family where the mapper
 // draws it at that size, else in the scalable family that succeeded it. A raster font is drawn
 // at its size only at the 96 dpi its bitmaps were made for, and only where it has that size;
