@@ -5,8 +5,8 @@
 #include "tests/window/window_checks.h"
 #include "window/qt/application.h"
 #include "window/qt/conversions.h"
+#include "window/qt/stand_ins.h"
 #include "window/qt/tellun.h"
-#include "window/stand_ins.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -45,10 +45,10 @@ struct FirstPaint : QObject {
     std::optional<bool> iconShown;
 };
 
-class QtWindow : public WindowDriver, public testing::Test {
+class Tellun : public WindowDriver, public testing::Test {
 public:
     // The suite runs under C and under Italian, whose separator is a comma.
-    QtWindow() { decimalSeparator = qEnvironmentVariable("IMC_DECIMAL", ".").toStdString(); }
+    Tellun() { decimalSeparator = qEnvironmentVariable("IMC_DECIMAL", ".").toStdString(); }
     // Shown as the program shows it.
     void start() override
     {
@@ -210,7 +210,7 @@ public:
 
 // On the themes people run (Qt's default, a dark one, a light one with GNOME's pink accent,
 // Breeze Dark, high contrast, a grey one), the last of them set while the window is open.
-TEST_F(QtWindow, Controls)
+TEST_F(Tellun, Controls)
 {
     const QPalette original = QApplication::palette();
     const std::pair<QColor, QColor> themes[] = {
@@ -236,9 +236,9 @@ TEST_F(QtWindow, Controls)
     }
     QApplication::setPalette(original);
 }
-TEST_F(QtWindow, Keyboard) { checkKeyboard(*this); }
-TEST_F(QtWindow, Buttons) { checkButtons(*this); }
-TEST_F(QtWindow, End) { checkEnd(*this); }
+TEST_F(Tellun, Keyboard) { checkKeyboard(*this); }
+TEST_F(Tellun, Buttons) { checkButtons(*this); }
+TEST_F(Tellun, End) { checkEnd(*this); }
 
 } // namespace
 

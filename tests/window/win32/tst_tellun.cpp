@@ -78,9 +78,9 @@ HWND find(HWND window, const ExpectedControl &control)
     return control.label ? GetWindow(named, GW_HWNDNEXT) : named;
 }
 
-class Imc : public WindowDriver, public testing::Test {
+class Tellun : public WindowDriver, public testing::Test {
 public:
-    Imc() // at the dpi Wine's LogPixels sets for every program of the prefix, until start()
+    Tellun() // at the dpi Wine's LogPixels sets for every program of the prefix, until start()
     {
         const HDC screen = GetDC(nullptr);
         dpi = GetDeviceCaps(screen, LOGPIXELSY);
@@ -316,7 +316,7 @@ public:
 // high contrast the desktop colour is the button face's: the labels in it take the scheme's text
 // colour. (Under Wine a running program keeps the colours it started with, so its following a
 // change cannot be seen here.)
-TEST_F(Imc, Controls)
+TEST_F(Tellun, Controls)
 {
     const int elements[]
         = { COLOR_BTNFACE, COLOR_BTNTEXT, COLOR_HIGHLIGHT, COLOR_DESKTOP, COLOR_WINDOWTEXT };
@@ -334,12 +334,12 @@ TEST_F(Imc, Controls)
     }
     SetSysColors(5, elements, original.data());
 }
-TEST_F(Imc, Keyboard) { checkKeyboard(*this); }
-TEST_F(Imc, End) { checkEnd(*this); }
+TEST_F(Tellun, Keyboard) { checkKeyboard(*this); }
+TEST_F(Tellun, End) { checkEnd(*this); }
 
 // Asked to close while a message box is open, the window first lets the command run to its
 // end: the box stays, the ones after it still come, and then the program ends with status 0.
-TEST_F(Imc, CloseWaitsForTheCommand)
+TEST_F(Tellun, CloseWaitsForTheCommand)
 {
     closeUnderEachBox = true;
     const std::string divisionByZero
@@ -358,7 +358,7 @@ TEST_F(Imc, CloseWaitsForTheCommand)
 // Started minimized, in any of the ways a shortcut or a launcher can ask, the window opens
 // minimized. (Started maximized it opens at its normal size: the controls' checks in high
 // contrast start it so.)
-TEST_F(Imc, OpensMinimizedWhereAsked)
+TEST_F(Tellun, OpensMinimizedWhereAsked)
 {
     for (const WORD show :
         { SW_SHOWMINIMIZED, SW_MINIMIZE, SW_SHOWMINNOACTIVE, SW_FORCEMINIMIZE }) {
@@ -370,7 +370,7 @@ TEST_F(Imc, OpensMinimizedWhereAsked)
 
 // With the decimal separator the user has set in Windows' settings, a comma; with none, which
 // the registry takes though the settings refuse it, a point.
-TEST_F(Imc, Buttons)
+TEST_F(Tellun, Buttons)
 {
     for (const char *separator : { ",", "" }) {
         SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, toWide(separator).c_str());
@@ -382,7 +382,7 @@ TEST_F(Imc, Buttons)
 
 // Where the program cannot go on, a critical box of its own says why, with Windows' reason (in
 // the language Wine speaks here) where it has one, and the program ends with status 1.
-TEST_F(Imc, SaysWhyItCannotGoOn)
+TEST_F(Tellun, SaysWhyItCannotGoOn)
 {
     process.dwProcessId = GetCurrentProcessId(); // the box is this process's own
     const auto windows = [](DWORD code) {

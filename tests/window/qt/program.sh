@@ -21,9 +21,9 @@ nodisplay | baddisplay)
     exit 0 ;;
 x11) # on an Xvfb of its own: mapped; the class the desktop entry names, so that docks tie the
     # window to it; the icon up to 256 pixels
-    source "$(dirname "$0")/../../scripts/xvfb.sh"
+    source "$(dirname "$0")/../../../scripts/xvfb.sh"
     start_xvfb -screen 0 1024x768x24 || fail "Xvfb did not start"
-    class=$(sed -n 's/^StartupWMClass=//p' "$(dirname "$0")/../../data/org.example.Imc.desktop")
+    class=$(sed -n 's/^StartupWMClass=//p' "$(dirname "$0")/../../../data/org.example.Imc.desktop")
     ready() { xwininfo -name "Indice di Massa Corporea" | grep -q IsViewable &&
     xprop -name "Indice di Massa Corporea" WM_CLASS | grep -q ", \"$class\"$" &&
     xprop -len 1000000 -name "Indice di Massa Corporea" _NET_WM_ICON | grep -q 'Icon (256 x 256)' &&

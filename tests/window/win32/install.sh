@@ -23,7 +23,7 @@ expect() { # after what, the state expected
 # The installed program, started from its own path and ended by Uscita and by the close box.
 start_installed() {
     wine "$window_test" 'C:\Program Files\Indice di Massa Corporea\imc.exe' \
-        --gtest_filter=Imc.End --gtest_brief=1
+        --gtest_filter=Tellun.End --gtest_brief=1
 }
 installed() { printf '%s, The imc developers\nimc.exe\nIndice di Massa Corporea.lnk' "$1"; }
 
