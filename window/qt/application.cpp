@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QEvent>
-#include <QImageReader>
+#include <QImage>
 #include <QLibraryInfo>
+#include <QPixmap>
+#include <QResource>
 #include <QTranslator>
 #include <QWidget>
 
@@ -12,14 +14,18 @@ namespace window {
 
 QIcon applicationIcon()
 {
-    // One folder per size in the resources, ":/icons/48x48" and so on. Read as PNG by name,
-    // with Qt's own reader: left to find the format, Qt would load every image plugin to ask.
+    // One file per size in the resources, ":/icons/48x48.rgba" and so on, stored uncompressed:
+    // its bytes are the image's, read where they lie in the program.
     QIcon icon;
     const QDir sizes(QStringLiteral(":/icons"));
-    for (const QString &size : sizes.entryList(QDir::Dirs)) {
-        QImageReader reader(sizes.filePath(size + QStringLiteral("/" IMC_APP_ID ".png")), "png");
-        reader.setAutoDetectImageFormat(false);
-        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    for (const QString &name : sizes.entryList(QDir::Files)) {
+        const QResource pixels(sizes.filePath(name));
+        const int side = name.section(QLatin1Char('x'), 0, 0).toInt();
+        if (pixels.compressionAlgorithm() != QResource::NoCompression || side <= 0
+            || pixels.size() != qint64(side) * side * 4)
+            continue;
+        icon.addPixmap(QPixmap::fromImage(
+            QImage(pixels.data(), side, side, QImage::Format_RGBA8888_Premultiplied)));
     }
     return icon;
 }

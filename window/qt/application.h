@@ -7,8 +7,8 @@ class QWidget;
 namespace window {
 
 // The window's icon, drawn beforehand at the sizes window managers and docks use (16 to 256
-// pixels).
-// The sizes are PNG, which Qt reads by itself, so no image plugin loads for it.
+// pixels). Its pixels were decoded when the program was built: nothing is decoded, and no
+// image plugin loads, for it.
 QIcon applicationIcon();
 
 // Makes applicationIcon() the icon of every window once `window` has drawn its first frame.

@@ -62,6 +62,16 @@ public:
         // The icon is read once the first frame is out, not before: it would hold that up.
         EXPECT_TRUE(QTest::qWaitFor([] { return !QApplication::windowIcon().isNull(); }));
         EXPECT_EQ(firstPaint.iconShown, false);
+        // Each size as drawn, its colours in their places.
+        const QIcon icon = QApplication::windowIcon();
+        EXPECT_EQ(icon.availableSizes().size(), 7);
+        for (const QSize size : icon.availableSizes()) {
+            const QImage drawn(
+                QStringLiteral(IMC_ICONS "/%1x%1/org.example.Imc.png").arg(size.width()));
+            EXPECT_EQ(icon.pixmap(size, 1.0).toImage(),
+                drawn.convertToFormat(QImage::Format_ARGB32_Premultiplied))
+                << size.width();
+        }
         // The theme changed while the window is open.
         if (const auto palette = std::exchange(paletteOnceShown, std::nullopt)) {
             QApplication::setPalette(*palette);
