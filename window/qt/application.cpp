@@ -9,25 +9,59 @@
 #include <QResource>
 #include <QTranslator>
 #include <QWidget>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <xcb/xcb.h>
 
 namespace window {
 
+QByteArrayView iconAsX11KeepsIt()
+{
+    const QResource icon(QStringLiteral(":/icon"));
+    return { reinterpret_cast<const char *>(icon.data()), icon.size() };
+}
+
 QIcon applicationIcon()
 {
-    // One file per size in the resources, ":/icons/48x48.rgba" and so on, stored uncompressed:
-    // its bytes are the image's, read where they lie in the program.
     QIcon icon;
-    const QDir sizes(QStringLiteral(":/icons"));
-    for (const QString &name : sizes.entryList(QDir::Files)) {
-        const QResource pixels(sizes.filePath(name));
-        const int side = name.section(QLatin1Char('x'), 0, 0).toInt();
-        if (pixels.compressionAlgorithm() != QResource::NoCompression || side <= 0
-            || pixels.size() != qint64(side) * side * 4)
-            continue;
-        icon.addPixmap(QPixmap::fromImage(
-            QImage(pixels.data(), side, side, QImage::Format_RGBA8888_Premultiplied)));
+    const QByteArrayView cardinals = iconAsX11KeepsIt();
+    for (qsizetype at = 0; at + 8 <= cardinals.size();) {
+        std::uint32_t size[2];
+        std::memcpy(size, cardinals.data() + at, sizeof size);
+        at += 8;
+        const qsizetype bytes = qsizetype(size[0]) * size[1] * 4;
+        if (bytes > cardinals.size() - at)
+            break;
+        icon.addPixmap(
+            QPixmap::fromImage(QImage(reinterpret_cast<const uchar *>(cardinals.data() + at),
+                int(size[0]), int(size[1]), QImage::Format_ARGB32)));
+        at += bytes;
     }
     return icon;
+}
+
+void setIcon(QWidget &window)
+{
+    // (The offscreen platform says it is X11 too, with no connection.)
+    const auto *const x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t *const connection = x11 ? x11->connection() : nullptr;
+    if (!connection) {
+        window.setWindowIcon(applicationIcon());
+        return;
+    }
+    static const xcb_atom_t property = [connection] {
+        const char name[] = "_NET_WM_ICON";
+        xcb_intern_atom_reply_t *const reply = xcb_intern_atom_reply(
+            connection, xcb_intern_atom(connection, false, sizeof name - 1, name), nullptr);
+        const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+        std::free(reply);
+        return atom;
+    }();
+    const QByteArrayView icon = iconAsX11KeepsIt();
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(window.winId()), property,
+        XCB_ATOM_CARDINAL, 32, std::uint32_t(icon.size() / 4), icon.data());
+    xcb_flush(connection);
 }
 
 void installItalianTranslations()
@@ -54,7 +88,7 @@ protected:
             QMetaObject::invokeMethod(
                 this,
                 [this] {
-                    QApplication::setWindowIcon(applicationIcon());
+                    setIcon(*static_cast<QWidget *>(parent()));
                     deleteLater();
                 },
                 Qt::QueuedConnection);
@@ -65,7 +99,7 @@ protected:
 
 } // namespace
 
-void setApplicationIconAfterFirstFrame(QWidget &window)
+void setIconAfterFirstFrame(QWidget &window)
 {
     window.installEventFilter(new FirstFrameWatch(&window));
 }
@@ -73,7 +107,7 @@ void setApplicationIconAfterFirstFrame(QWidget &window)
 void showAsApplication(QWidget &window)
 {
     QGuiApplication::setDesktopFileName(QStringLiteral(IMC_APP_ID));
-    setApplicationIconAfterFirstFrame(window);
+    setIconAfterFirstFrame(window);
     window.show();
 }
 

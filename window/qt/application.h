@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QIcon>
 
 class QWidget;
@@ -7,14 +8,19 @@ class QWidget;
 namespace window {
 
 // The window's icon, drawn beforehand at the sizes window managers and docks use (16 to 256
-// pixels). Its pixels were decoded when the program was built: nothing is decoded, and no
-// image plugin loads, for it.
-QIcon applicationIcon();
+// pixels), as X11 keeps it: each size's width, height and pixels, 32-bit numbers 0xAARRGGBB.
+// It was decoded when the program was built, so nothing is decoded, and no image plugin loads,
+// for it.
+QByteArrayView iconAsX11KeepsIt();
+QIcon applicationIcon(); // the same, for Qt
 
-// Makes applicationIcon() the icon of every window once `window` has drawn its first frame.
-// Writing the icon into the window system at all its sizes takes longer than a fifth of the
-// start-up, and the window does not need its icon to be used.
-void setApplicationIconAfterFirstFrame(QWidget &window);
+// Gives `window` the icon. On X11 it is written to the window as it lies in the program: set
+// through Qt, each size would be converted twice and every widget of the window drawn again.
+void setIcon(QWidget &window);
+
+// Gives `window` its icon once it has drawn its first frame: the icon is not needed to use the
+// window, and writing it at all its sizes would hold that frame up.
+void setIconAfterFirstFrame(QWidget &window);
 
 // Qt's own texts (a text box's context menu, ...) in Italian, the program's language, whatever
 // the locale, where Qt's translations are installed; in English where they are not. Before any

@@ -1,27 +1,40 @@
-// Build tool: writes the pixels of a PNG image as the window's icon is read back at run time,
-// row after row of premultiplied R, G, B, A bytes, so that starting the program decodes nothing.
-//   icon_pixels IN.png OUT.rgba
+// Build tool: writes the window's icon as X11 window managers read it (_NET_WM_ICON), so that
+// starting the program decodes and converts nothing: for each image in turn, its width, its
+// height and its pixels row after row, each a 32-bit number of this machine's byte order,
+// 0xAARRGGBB, not premultiplied.
+//   icon_pixels OUT IN.png...
 #include <QFile>
 #include <QImage>
+#include <cstdint>
 #include <cstdio>
 
 int main(int argc, char *argv[])
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: icon_pixels IN.png OUT.rgba\n");
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: icon_pixels OUT IN.png...\n");
         return 2;
     }
-    const QImage image = QImage(QString::fromLocal8Bit(argv[1]), "png")
-                             .convertToFormat(QImage::Format_RGBA8888_Premultiplied);
-    QFile out(QString::fromLocal8Bit(argv[2]));
-    if (image.isNull() || image.width() != image.height() || !out.open(QIODevice::WriteOnly)) {
-        std::fprintf(stderr, "icon_pixels: cannot turn %s into %s\n", argv[1], argv[2]);
+    QFile out(QString::fromLocal8Bit(argv[1]));
+    if (!out.open(QIODevice::WriteOnly))
         return 1;
-    }
-    for (int y = 0; y < image.height(); ++y) {
-        const auto *const row = reinterpret_cast<const char *>(image.constScanLine(y));
-        if (out.write(row, qint64(image.width()) * 4) != qint64(image.width()) * 4)
+    for (int i = 2; i < argc; ++i) {
+        const QImage image
+            = QImage(QString::fromLocal8Bit(argv[i]), "png").convertToFormat(QImage::Format_ARGB32);
+        if (image.isNull()) {
+            std::fprintf(stderr, "icon_pixels: cannot read %s\n", argv[i]);
             return 1;
+        }
+        const std::uint32_t size[]
+            = { std::uint32_t(image.width()), std::uint32_t(image.height()) };
+        bool written = out.write(reinterpret_cast<const char *>(size), 8) == 8;
+        const qint64 row = qint64(image.width()) * 4;
+        for (int y = 0; y < image.height(); ++y)
+            written = written
+                && out.write(reinterpret_cast<const char *>(image.constScanLine(y)), row) == row;
+        if (!written) {
+            std::fprintf(stderr, "icon_pixels: cannot write %s\n", argv[1]);
+            return 1;
+        }
     }
     return out.flush() ? 0 : 1;
 }

@@ -1,5 +1,6 @@
 #include "window/qt/message_boxes.h"
 
+#include "window/qt/application.h"
 #include "window/qt/conversions.h"
 
 #include <QApplication>
@@ -38,6 +39,7 @@ void QtMessageBoxes::show(const runtime::MessageBoxRequest &request)
     auto *const grid = qobject_cast<QGridLayout *>(box.layout());
     grid->addItem(new QSpacerItem(title + 2 * titleBarButtons, 0), grid->rowCount(), 0, 1,
         grid->columnCount());
+    setIcon(box);
     box.exec();
 }
 
