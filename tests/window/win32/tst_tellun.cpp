@@ -3,8 +3,8 @@
 // separator, a new screen density. The program is started afresh for each check; its window is
 // found by class and caption, each control by its caption and each text box by the label just
 // before it, as a screen reader names it. Text goes in with WM_SETTEXT, buttons are pressed
-// with BM_CLICK and keys as keyboard input, and each message box is found by its class "#32770",
-// read, and dismissed with the IDOK its button would send. Another process can only be
+// with BM_CLICK and keys as the keyboard queues them, and each message box is found by its class
+// "#32770", read, and dismissed with the IDOK its button would send. Another process can only be
 // watched, so waits poll, ten seconds at most.
 #include "tests/run_tests.h"
 #include "tests/window/window_checks.h"
@@ -222,25 +222,29 @@ public:
         });
         return control ? control->name : "(none)";
     }
+    // A key as the keyboard driver queues it for the focused control's thread, down and up,
+    // read by the program's message loop as a typed key is; for Shift+Tab, Shift held in the
+    // key state the two threads share while attached. (Keys sent through the system's input,
+    // keybd_event, were lost under Wine 10 on a busy machine, with the program's window in
+    // the foreground and answering.)
     void key(Key key) override
     {
         const WORD code
             = std::array<WORD, 5> { VK_TAB, VK_TAB, VK_RETURN, VK_ESCAPE, VK_SPACE }[int(key)];
         const HWND from = focused();
-        // Keys go to the foreground window: the program's, once Wine has made it so (a busy
-        // machine can leave another there when the window first shows).
-        if (GetForegroundWindow() != window) {
-            SetForegroundWindow(window);
-            EXPECT_TRUE(waitFor([&] { return GetForegroundWindow() == window; }));
-        }
-        if (key == Key::BackTab)
-            keybd_event(VK_SHIFT, 0, 0, 0);
-        keybd_event(code, 0, 0, 0);
-        keybd_event(code, 0, KEYEVENTF_KEYUP, 0);
-        if (key == Key::BackTab)
-            keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
+        const DWORD self = GetCurrentThreadId();
+        ASSERT_TRUE(AttachThreadInput(self, process.dwThreadId, TRUE));
+        std::array<BYTE, 256> keys {};
+        keys[VK_SHIFT] = key == Key::BackTab ? 0x80 : 0;
+        SetKeyboardState(keys.data());
+        const LPARAM scan = LPARAM(MapVirtualKeyW(code, MAPVK_VK_TO_VSC)) << 16;
+        PostMessageW(from, WM_KEYDOWN, code, 1 | scan);
+        PostMessageW(from, WM_KEYUP, code, 1 | scan | LPARAM(3) << 30);
         if (key == Key::Tab || key == Key::BackTab)
             waitFor([&] { return focused() != from; });
+        keys[VK_SHIFT] = 0;
+        SetKeyboardState(keys.data());
+        AttachThreadInput(self, process.dwThreadId, FALSE);
     }
     void type(const char *box, const char *text) override
     {
