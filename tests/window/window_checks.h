@@ -249,13 +249,15 @@ inline void checkButtons(WindowDriver &window)
     }
 }
 
-// Uscita and the close box end the program at once, with exit status 0 and nothing asked.
+// Uscita and the close box end the program at once, with exit status 0 and nothing asked,
+// after a press has run to its end too.
 inline void checkEnd(WindowDriver &window)
 {
     for (const bool closeBox : { false, true }) {
         SCOPED_TRACE(closeBox ? "close box" : "Uscita");
         window.start();
-        window.type("TxtPeso", "70");
+        window.type("TxtPeso", "-70");
+        EXPECT_EQ(window.press("CmdCalcola", 2), std::vector({ weightWarning, heightWarning }));
         EXPECT_EQ(window.end(closeBox), 0);
     }
 }
