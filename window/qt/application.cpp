@@ -1,7 +1,6 @@
 #include "window/qt/application.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QEvent>
 #include <QImage>
 #include <QLibraryInfo>
