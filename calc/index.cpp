@@ -10,12 +10,9 @@
 // 32-bit x86 without SSE2: 64 significant bits and a wider exponent), the unit is set to 53
 // bits for the computation and every intermediate is stored as a double, which brings it
 // into the double range. Anywhere else that computes wider, the build stops.
-#if FLT_EVAL_METHOD != 0
-#if defined(__i386__) && defined(__GLIBC__)
-#include <fpu_control.h>
-#else
+#include "calc/x87_precision.h"
+#if FLT_EVAL_METHOD != 0 && !defined(IMC_X87)
 #error "The index needs double-precision arithmetic here: build with SSE2 (-mfpmath=sse)."
-#endif
 #endif
 
 namespace calc {
@@ -25,22 +22,7 @@ using runtime::ErrorCode;
 namespace {
 
 #if FLT_EVAL_METHOD != 0
-// The x87 unit at double precision while it lives, and as it was afterwards.
-class DoublePrecision {
-public:
-    DoublePrecision()
-    {
-        _FPU_GETCW(m_saved);
-        const fpu_control_t doublePrecision = (m_saved & ~_FPU_EXTENDED) | _FPU_DOUBLE;
-        _FPU_SETCW(doublePrecision);
-    }
-    ~DoublePrecision() { _FPU_SETCW(m_saved); }
-    DoublePrecision(const DoublePrecision &) = delete;
-    DoublePrecision &operator=(const DoublePrecision &) = delete;
-
-private:
-    fpu_control_t m_saved {};
-};
+using Precision = DoublePrecision;
 
 double asDouble(double value)
 {
@@ -48,7 +30,7 @@ double asDouble(double value)
     return stored;
 }
 #else
-struct DoublePrecision {};
+struct Precision {};
 
 double asDouble(double value) { return value; }
 #endif
@@ -57,7 +39,7 @@ double asDouble(double value) { return value; }
 
 runtime::Result<float> computeIndex(double weight, double height)
 {
-    [[maybe_unused]] const DoublePrecision precision;
+    [[maybe_unused]] const Precision precision;
     const double square = asDouble(height * height);
     if (std::isinf(square))
         return ErrorCode::Overflow;

@@ -1,4 +1,5 @@
 #include "calc/index.h"
+#include "calc/x87_precision.h"
 
 #include <bit>
 #include <cmath>
@@ -37,5 +38,24 @@ TEST(WeightClasses, EachBoundBelongsToTheClassBelowIt)
         EXPECT_EQ(weightClass(std::nextafter(bound, 100.0f)), above);
     }
 }
+
+#ifdef IMC_X87
+// Long doubles are the x87 unit's: under the guard they keep double's 53 bits, no more and no
+// fewer, and after it their 64 again.
+TEST(DoublePrecision, HoldsTheX87UnitAtDoubleWhileItLives)
+{
+    const auto kept = [](long double part) {
+        const volatile long double added = part; // added at run time, by the unit
+        return 1.0L + added != 1.0L;
+    };
+    EXPECT_TRUE(kept(0x1p-60L));
+    {
+        const calc::DoublePrecision precision;
+        EXPECT_TRUE(kept(0x1p-52L));
+        EXPECT_FALSE(kept(0x1p-60L));
+    }
+    EXPECT_TRUE(kept(0x1p-60L));
+}
+#endif
 
 } // namespace
