@@ -157,11 +157,9 @@ PixelRect pixelRect(const Control &control, int dpi = 96);
 // The row of the text box that is the calculate command's `box`.
 constexpr int rowOf(calc::TextBox box)
 {
-    for (std::size_t i = 0; i < layoutTable.size(); ++i) {
-        if (layoutTable[i].link.box == box)
-            return static_cast<int>(i);
-    }
-    return row::none;
+    return static_cast<int>(std::ranges::find(layoutTable, box, [](const Control &c) {
+        return c.link.box;
+    }) - layoutTable.begin());
 }
 
 // The order in which the controls are created, as rows, and so their z-order: the text boxes
