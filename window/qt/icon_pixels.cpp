@@ -15,26 +15,24 @@ int main(int argc, char *argv[])
         return 2;
     }
     QFile out(QString::fromLocal8Bit(argv[1]));
-    if (!out.open(QIODevice::WriteOnly))
-        return 1;
-    for (int i = 2; i < argc; ++i) {
+    bool written = out.open(QIODevice::WriteOnly);
+    for (int i = 2; written && i < argc; ++i) {
         const QImage image
-            = QImage(QString::fromLocal8Bit(argv[i]), "png").convertToFormat(QImage::Format_ARGB32);
+            = QImage(QString::fromLocal8Bit(argv[i])).convertToFormat(QImage::Format_ARGB32);
         if (image.isNull()) {
             std::fprintf(stderr, "icon_pixels: cannot read %s\n", argv[i]);
             return 1;
         }
         const std::uint32_t size[]
             = { std::uint32_t(image.width()), std::uint32_t(image.height()) };
-        bool written = out.write(reinterpret_cast<const char *>(size), 8) == 8;
+        written = out.write(reinterpret_cast<const char *>(size), 8) == 8;
         const qint64 row = qint64(image.width()) * 4;
         for (int y = 0; y < image.height(); ++y)
             written = written
                 && out.write(reinterpret_cast<const char *>(image.constScanLine(y)), row) == row;
-        if (!written) {
-            std::fprintf(stderr, "icon_pixels: cannot write %s\n", argv[1]);
-            return 1;
-        }
     }
-    return out.flush() ? 0 : 1;
+    if (written && out.flush())
+        return 0;
+    std::fprintf(stderr, "icon_pixels: cannot write %s\n", argv[1]);
+    return 1;
 }
