@@ -79,8 +79,9 @@ double contrastRatio(Rgb a, Rgb b)
     return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 
-Rgb readableOn(Rgb colour, Rgb background, double ratio)
+Rgb readableOn(Rgb colour, Rgb background)
 {
+    const double ratio = readableContrast;
     if (contrastRatio(colour, background) >= ratio)
         return colour;
     const Hsl hsl = toHsl(colour);
