@@ -20,13 +20,16 @@ nodisplay | baddisplay)
     [ $where = nodisplay ] || grep -q 'connect to display :4242' "$work/imc.log" || fail "no reason"
     exit 0 ;;
 x11) # on an Xvfb of its own: mapped; the class the desktop entry names, so that docks tie the
-    # window to it; the icon up to 256 pixels
+    # window to it; the icon up to 256 pixels; Motif's hints (functions, decorations) ask for a
+    # minimize button and no maximize one
     source "$(dirname "$0")/../../../scripts/xvfb.sh"
     start_xvfb -screen 0 1024x768x24 || fail "Xvfb did not start"
     class=$(sed -n 's/^StartupWMClass=//p' "$(dirname "$0")/../../../data/org.example.Imc.desktop")
+    props() { xprop -len 1000000 -name "Indice di Massa Corporea" "$@"; }
     ready() { xwininfo -name "Indice di Massa Corporea" | grep -q IsViewable &&
-    xprop -name "Indice di Massa Corporea" WM_CLASS | grep -q ", \"$class\"$" &&
-    xprop -len 1000000 -name "Indice di Massa Corporea" _NET_WM_ICON | grep -q 'Icon (256 x 256)' &&
+    props WM_CLASS | grep -q ", \"$class\"$" &&
+    props _NET_WM_ICON | grep -q 'Icon (256 x 256)' &&
+    (($(props _MOTIF_WM_HINTS | awk -F'[=,]' '{ print "(" $3 " & 0x18) == 8 && (" $4 " & 0x60) == 0x20" }'))) &&
     ! grep -q imageformats "/proc/$pid/maps"; } ;; # the icon read with no image plugin loaded
 wayland)
     unset DISPLAY
