@@ -1,6 +1,5 @@
 #include "calc/calculate.h"
 #include "runtime/runtime_error.h"
-#include "runtime/text.h"
 
 #include <array>
 #include <gtest/gtest.h>
@@ -136,7 +135,6 @@ TEST(CalculatePress, ReadsChecksTellsAndStoresInOrder)
         EXPECT_EQ(fields.Peso, row.peso);
         EXPECT_EQ(fields.Altezza, row.altezza);
         EXPECT_EQ(form.boxes[2], row.result);
-        EXPECT_EQ(runtime::singleToText(fields.Fattore), row.result);
         EXPECT_EQ(fields.StatoFisico, row.weightClass);
     }
 }

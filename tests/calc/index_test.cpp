@@ -48,7 +48,6 @@ TEST(DoublePrecision, HoldsTheX87UnitAtDoubleWhileItLives)
         const volatile long double added = part; // added at run time, by the unit
         return 1.0L + added != 1.0L;
     };
-    EXPECT_TRUE(kept(0x1p-60L));
     {
         const calc::DoublePrecision precision;
         EXPECT_TRUE(kept(0x1p-52L));

@@ -418,9 +418,8 @@ COLORREF Tellun::labelColour(Colour colour)
     if (SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof scheme, &scheme, 0)
         && (scheme.dwFlags & HCF_HIGHCONTRASTON))
         return GetSysColor(COLOR_BTNTEXT);
-    const auto rgb = [](COLORREF c) { return Rgb { GetRValue(c), GetGValue(c), GetBValue(c) }; };
     const Rgb shown
-        = readableOn(rgb(GetSysColor(systemColour(colour))), rgb(GetSysColor(COLOR_BTNFACE)));
+        = readableOn(toRgb(GetSysColor(systemColour(colour))), toRgb(GetSysColor(COLOR_BTNFACE)));
     return RGB(shown.red, shown.green, shown.blue);
 }
 

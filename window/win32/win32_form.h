@@ -2,6 +2,7 @@
 
 #include "calc/form.h"
 #include "runtime/message_box.h"
+#include "window/colours.h"
 #include "window/layout.h"
 
 #include <array>
@@ -14,6 +15,11 @@ namespace window::win32 {
 // UTF-8, as the core holds text, and UTF-16, as Windows does.
 std::wstring toWide(std::string_view text);
 std::string toUtf8(std::wstring_view text);
+// A colour as Windows gives it, as the window's colour rule takes it.
+inline Rgb toRgb(COLORREF colour)
+{
+    return { GetRValue(colour), GetGValue(colour), GetBValue(colour) };
+}
 
 // The calculate command's view of the window: its edit controls, by layout row, and the
 // decimal separator of the user's locale.

@@ -19,6 +19,7 @@
 
 namespace {
 
+using window::win32::toRgb;
 using window::win32::toUtf8;
 using window::win32::toWide;
 
@@ -33,8 +34,6 @@ auto waitFor(F done)
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     return result;
 }
-
-window::Rgb rgbOf(COLORREF c) { return { GetRValue(c), GetGValue(c), GetBValue(c) }; }
 
 std::string textOf(HWND window)
 {
@@ -160,7 +159,7 @@ public:
             return;
         const auto readable = [&](int element) {
             const window::Rgb c = window::readableOn(
-                rgbOf(GetSysColor(element)), rgbOf(GetSysColor(COLOR_BTNFACE)));
+                toRgb(GetSysColor(element)), toRgb(GetSysColor(COLOR_BTNFACE)));
             return RGB(c.red, c.green, c.blue);
         };
         const std::vector<COLORREF> shown = drawn(control);
@@ -185,7 +184,7 @@ public:
     {
         Shot shot { {}, place(label)[2] };
         for (const COLORREF c : drawn(label))
-            shot.pixels.push_back({ GetRValue(c), GetGValue(c), GetBValue(c) });
+            shot.pixels.push_back(toRgb(c));
         return shot;
     }
     std::vector<int> place(const ExpectedControl &c) override { return placeOf(find(window, c)); }
