@@ -26,9 +26,9 @@ inline constexpr double legibleContrast = 4.5;
 inline constexpr double readableContrast = 5.5;
 
 // A label's colour: `colour` (the system colour it is given) with its hue and saturation, its
-// lightness moved no further than it must for readableContrast against `background`: darker on a light
-// background, lighter on a dark one (or the other way where only that one reaches it). A
-// colour that already reaches it is kept. Both front ends colour their labels by it.
+// lightness moved no further than it must for readableContrast against `background`: darker
+// on a light background, lighter on a dark one (or the other way where only that one reaches
+// it). A colour that already reaches it is kept. Both front ends colour their labels by it.
 Rgb readableOn(Rgb colour, Rgb background);
 
 } // namespace window
