@@ -255,7 +255,7 @@ public:
         SendMessageTimeoutW(handle(button), BM_CLICK, 0, 0, SMTO_NORMAL, 100, nullptr);
     }
     // Each box until `count` are seen; the icon, the one untitled static, is blue for
-    // information and red when critical.
+    // information and red when critical; a Cancel button beside OK is said.
     std::vector<std::string> messages(std::size_t count, std::function<void()> action) override
     {
         action();
@@ -275,7 +275,8 @@ public:
                 return red + blue > 100;
             });
             seen.push_back(textOf(box) + ": " + textOf(GetDlgItem(box, 0xffff))
-                + (red > blue ? " (critical)" : ""));
+                + (red > blue ? " (critical)" : "")
+                + (IsWindowVisible(GetDlgItem(box, IDCANCEL)) ? " (and Cancel)" : ""));
             if (closeUnderEachBox) { // as taskkill, or a session ending, asks
                 // Sent, so that it returns once the window has handled the request.
                 SendMessageTimeoutW(window, WM_CLOSE, 0, 0, SMTO_NORMAL, 10000, nullptr);
