@@ -25,10 +25,11 @@ static_assert([] {
 
 PixelRect pixelRect(const Control &control, int dpi)
 {
-    const int thickness = control.kind == Kind::Line ? toPixels(15, dpi) : 0;
-    return { toPixels(control.left, dpi), toPixels(control.top, dpi),
-        std::max(toPixels(control.width, dpi), thickness),
-        std::max(toPixels(control.height, dpi), thickness) };
+    PixelRect rect { toPixels(control.left, dpi), toPixels(control.top, dpi),
+        toPixels(control.width, dpi), toPixels(control.height, dpi) };
+    if (control.kind == Kind::Line) // as thick as 15 twips across the way it runs
+        (control.height == 0 ? rect.height : rect.width) = toPixels(15, dpi);
+    return rect;
 }
 
 } // namespace window
