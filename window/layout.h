@@ -119,7 +119,8 @@ inline constexpr int clientHeight = 6210;
 
 // The controls in the order the window describes them.
 // clang-format off
-inline constexpr std::array<Control, 17> layoutTable { {
+using Table = std::array<Control, 17>;
+inline constexpr Table layoutTable { {
     // name              kind           caption                                              left   top  width height  tab  font          colour             align          link
     { "TxtFattore",      Kind::TextBox, "",                                                  3240, 4080,   855,  255,    10, &smallFont,   Colour::Default,   Align::Left,   isBox(calc::TextBox::TxtFattore) },
     { "TxtAltezza",      Kind::TextBox, "",                                                  3240, 1680,   855,  255,     9, &smallFont,   Colour::Default,   Align::Left,   isBox(calc::TextBox::TxtAltezza) },
@@ -154,12 +155,11 @@ struct PixelRect {
 // A line is one pixel thick at 96 dpi, whichever way it runs, and as thick as 15 twips above.
 PixelRect pixelRect(const Control &control, int dpi = 96);
 
-// The row of the text box that is the calculate command's `box`.
-constexpr int rowOf(calc::TextBox box)
+// The row of the text box that is the calculate command's `box`, in `table`.
+constexpr int rowOf(calc::TextBox box, const Table &table = layoutTable)
 {
-    return static_cast<int>(std::ranges::find(layoutTable, box, [](const Control &c) {
-        return c.link.box;
-    }) - layoutTable.begin());
+    return static_cast<int>(
+        std::ranges::find(table, box, [](const Control &c) { return c.link.box; }) - table.begin());
 }
 
 // The order in which the controls are created, as rows, and so their z-order: the text boxes

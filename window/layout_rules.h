@@ -9,8 +9,6 @@
 
 namespace window::rules {
 
-using Table = std::remove_const_t<decltype(layoutTable)>;
-
 constexpr int count(const Table &table, auto predicate)
 {
     return static_cast<int>(std::ranges::count_if(table, predicate));
@@ -67,12 +65,8 @@ constexpr bool boxesNamedOnTheirLine(const Table &table)
 // The note is the only description, and describes the two boxes numbers are typed into.
 constexpr bool noteDescribesTheInputs(const Table &table)
 {
-    const auto input = [&](calc::TextBox box) {
-        return static_cast<int>(std::ranges::find(table, box, [](const Control &c) {
-            return c.link.box;
-        }) - table.begin());
-    };
-    const std::array inputs { input(calc::TextBox::TxtPeso), input(calc::TextBox::TxtAltezza) };
+    const std::array inputs { rowOf(calc::TextBox::TxtPeso, table),
+        rowOf(calc::TextBox::TxtAltezza, table) };
     return count(table, [](const Control &c) { return c.link.describes[0] != row::none; }) == 1
         && count(table, [&](const Control &c) { return c.link.describes == inputs; }) == 1;
 }

@@ -46,7 +46,9 @@ void setIcon(QWidget &window)
     const auto *const x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     xcb_connection_t *const connection = x11 ? x11->connection() : nullptr;
     if (!connection) {
-        window.setWindowIcon(applicationIcon());
+        // A dialog shows the icon of the window it belongs to: nothing to build again.
+        if (window.windowIcon().isNull())
+            window.setWindowIcon(applicationIcon());
         return;
     }
     static const xcb_atom_t property = [connection] {
