@@ -4,7 +4,7 @@
 
 namespace window::rules {
 
-// Each rule the table is compiled under holds for it, and fails for the table with one fault.
+// Each rule the table is compiled under (so holding for it) fails for the table with one fault.
 TEST(LayoutRules, EachCatchesItsFault)
 {
     const std::pair<bool (*)(const Table &), void (*)(Table &)> faults[] = {
@@ -26,7 +26,6 @@ TEST(LayoutRules, EachCatchesItsFault)
     };
     for (std::size_t fault = 0; fault < std::size(faults); ++fault) {
         Table table = layoutTable;
-        EXPECT_TRUE(faults[fault].first(table)) << fault;
         faults[fault].second(table);
         EXPECT_FALSE(faults[fault].first(table)) << fault;
     }
