@@ -64,8 +64,6 @@ struct ExpectedControl {
     bool centred;
     bool highlighted; // a label in the highlight colour, not the desktop's
     const char *label; // a text box's, by its caption; otherwise none
-
-    bool isLabel() const { return kind == window::Kind::Label; }
 };
 
 using K = window::Kind; // the table's second column
@@ -164,7 +162,8 @@ inline void checkControls(WindowDriver &window)
                 { px(control.left), px(control.top), px(control.width), px(control.height) }));
         EXPECT_EQ(window.text(control), control.caption);
         window.checkLooks(control);
-        if (control.isLabel()) { // from 0.8 to 2 times the font's size in points high, in pixels
+        // A label's text from 0.8 to 2 times its font's size in points high, in pixels.
+        if (control.kind == K::Label) {
             const Shot shot = window.shot(control);
             const Ink ink = inkOf(shot);
             EXPECT_EQ(ink.lines, 1);

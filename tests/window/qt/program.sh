@@ -6,6 +6,7 @@ program=$1 where=$2 args=()
 work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
 fail() { echo "$where: $*" >&2; cat "$work"/*.log >&2; exit 1; }
+wait_for() { for _ in $(seq 100); do eval "$1" 2>/dev/null && return; sleep 0.1; done; eval "$1"; }
 unset QT_QPA_PLATFORM
 hint='Run it in a desktop session, or without one on a virtual display: xvfb-run -a imc'
 declare -A message=([nodisplay]='imc: no display (neither DISPLAY nor WAYLAND_DISPLAY is set).'
@@ -37,7 +38,7 @@ wayland)
     chmod 700 "$work"
     weston --backend=headless-backend.so --socket=weston --idle-time=0 --no-config \
         >"$work/weston.log" 2>&1 &
-    for _ in $(seq 100); do [ -S "$work/weston" ] && break; sleep 0.1; done
+    wait_for '[ -S "$work/weston" ]'
     ready() { grep -q libqwayland "/proc/$pid/maps"; } ;;
 offscreen | platform) # named by QT_QPA_PLATFORM, or by Qt's option -platform (as --platform)
     unset DISPLAY WAYLAND_DISPLAY
@@ -46,6 +47,9 @@ offscreen | platform) # named by QT_QPA_PLATFORM, or by Qt's option -platform (a
 esac
 "$program" "${args[@]}" >"$work/imc.log" 2>&1 &
 pid=$!
-for _ in $(seq 50); do ready 2>/dev/null && break; sleep 0.1; done
-kill -0 $pid 2>/dev/null || fail "the program ended"
-ready || fail "not running as it should"
+wait_for ready || fail "not running as it should$(kill -0 $pid 2>/dev/null || echo ': it ended')"
+[ $where = x11 ] || exit 0
+# Its message boxes bear the icon too: Calcola (the second stop after the opening one) pressed
+# with the boxes empty shows one.
+xdotool search --name '^Indice di Massa Corporea$' windowfocus --sync key Tab Tab space
+wait_for "xprop -name 'Attenzione !!!' _NET_WM_ICON | grep -q Icon" || fail "a box without icon"

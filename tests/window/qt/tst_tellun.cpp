@@ -94,8 +94,7 @@ public:
         EXPECT_TRUE(family == utf8(QString(control.family).toCaseFolded())
             || family == utf8(window::toQString(window::standInFor(control.family)).toCaseFolded()))
             << family;
-        EXPECT_EQ(font.bold(), control.bold);
-        EXPECT_EQ(font.italic(), control.italic);
+        EXPECT_EQ(std::pair(font.bold(), font.italic()), std::pair(control.bold, control.italic));
         EXPECT_LE(shown->fontMetrics().horizontalAdvance(QString::fromUtf8(control.caption)),
             control.width);
         const QColor highlight = window->palette().color(QPalette::Highlight);

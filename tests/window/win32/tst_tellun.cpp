@@ -155,7 +155,7 @@ public:
     // desktop's, as made readable on the button face, and not in the other.
     void checkLooks(const ExpectedControl &control) override
     {
-        if (!control.isLabel() || !defaultScheme)
+        if (control.kind != K::Label || !defaultScheme)
             return;
         const auto readable = [&](int element) {
             const window::Rgb c = window::readableOn(
