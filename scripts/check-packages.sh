@@ -3,10 +3,10 @@
 # not have, so that a list that no longer fits a release says so whole, not by one failing
 # apt-get. Status 1 if any is missing. Reads apt's package lists as they are: run
 # `apt-get update` first on a new system.
-#   scripts/check-packages.sh [LIST...]     both lists by default
+#   scripts/check-packages.sh [LIST...]     every list by default
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
-[ $# -gt 0 ] || set -- "$top/scripts/packages.txt" "$top/scripts/packages-test.txt"
+[ $# -gt 0 ] || set -- "$top"/scripts/packages*.txt
 mapfile -t wanted < <(cat "$@" | grep -Ev '^\s*(#|$)')
 # One apt-cache call for all: a package the archive has shows a candidate version.
 mapfile -t missing < <(LC_ALL=C apt-cache policy "${wanted[@]}" 2>/dev/null |

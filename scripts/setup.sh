@@ -1,6 +1,7 @@
-# Sourced by run.sh and test.sh: installs the Debian packages that are missing, then configures
-# and builds into build/. With "test", the checks' packages and the tests as well; without,
-# only what the program needs.
+# Sourced by run.sh, web.sh and test.sh: installs the Debian packages that are missing, then
+# configures and builds. Without an argument, only what the program needs, into build/; with
+# "web", the web page into build-web/site/; with "test", the program, its tests and the checks'
+# packages (the web page's among them: test.sh builds it with its preset).
 set -euo pipefail
 
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -9,7 +10,8 @@ purpose=${1:-run}
 
 install_missing_packages() {
     local lists=("$top/scripts/packages.txt") wanted missing=()
-    [ "$purpose" = test ] && lists+=("$top/scripts/packages-test.txt")
+    [ "$purpose" = web ] && lists=("$top/scripts/packages-web.txt")
+    [ "$purpose" = test ] && lists+=("$top/scripts/packages-web.txt" "$top/scripts/packages-test.txt")
     mapfile -t wanted < <(cat "${lists[@]}" | grep -Ev '^\s*(#|$)')
     for package in "${wanted[@]}"; do
         if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
@@ -32,6 +34,11 @@ install_missing_packages() {
 
 # The program alone for run.sh, unless build/ already has the tests; everything for test.sh.
 build() {
+    if [ "$purpose" = web ]; then
+        cmake -S "$top" --preset web >/dev/null
+        cmake --build "$top/build-web" --target site
+        return
+    fi
     local testing=()
     if [ "$purpose" = test ]; then
         testing=(-DBUILD_TESTING=ON)

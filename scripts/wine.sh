@@ -42,11 +42,11 @@ setup)
     "$wineserver" --persistent >/dev/null 2>&1
     wineboot --init >/dev/null 2>&1
     # "MS Sans Serif" as Wine's own raster font. Wine is given the Linux window's stand-ins
-    # (window/qt/stand_ins.h), so that both front ends are tried with one look: each font's, which
+    # (window/stand_ins.h), so that both front ends are tried with one look: each font's, which
     # it takes only for a family it lacks (Verdana), and the desktop colour's. Top-level windows
     # unmanaged: with no window manager Wine would wait for one on every close.
     cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
-    stand_ins=$(dirname "$0")/../window/qt/stand_ins.h
+    stand_ins=$(dirname "$0")/../window/stand_ins.h
     fonts=$(sed -n 's/^ *{ *\("[^"]*"\), *\("[^"]*"\) *},$/\1=\2/p' "$stand_ins")
     desktop=$(sed -n 's/.*desktopStandIn { *\([0-9]*\), *\([0-9]*\), *\([0-9]*\) *}.*/\1 \2 \3/p' \
         "$stand_ins")

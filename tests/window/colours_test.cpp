@@ -1,5 +1,5 @@
 #include "window/colours.h"
-#include "window/qt/stand_ins.h"
+#include "window/stand_ins.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "window/colours.h"
 #include "window/layout.h"
 #include "window/qt/conversions.h"
-#include "window/qt/stand_ins.h"
+#include "window/stand_ins.h"
 #include "window/qt/widgets.h"
 
 #include <QAccessibleWidget>

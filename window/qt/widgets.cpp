@@ -1,7 +1,7 @@
 #include "window/qt/widgets.h"
 
 #include "window/qt/conversions.h"
-#include "window/qt/stand_ins.h"
+#include "window/stand_ins.h"
 
 #include <QFontDatabase>
 #include <QFrame>

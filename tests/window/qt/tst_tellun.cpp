@@ -5,7 +5,7 @@
 #include "tests/window/window_checks.h"
 #include "window/qt/application.h"
 #include "window/qt/conversions.h"
-#include "window/qt/stand_ins.h"
+#include "window/stand_ins.h"
 #include "window/qt/tellun.h"
 
 #include <QAccessible>

@@ -7,8 +7,8 @@
 namespace window {
 
 // What stands in for the fonts and the colour the window asks for where the desktop has none of
-// its own. The Qt window uses them; the Windows tests give Wine the same (scripts/wine.sh reads
-// this file), so that both front ends are tried with one look.
+// its own. The Qt window and the web page use them; the Windows tests give Wine the same
+// (scripts/wine.sh reads this file), so that every front end is tried with one look.
 
 // A family the system lacks is replaced by the closest one Debian ships, asked for by name (the
 // packages are the window's fonts in scripts/packages.txt).
@@ -31,7 +31,7 @@ constexpr std::string_view standInFor(std::string_view family)
     return family;
 }
 
-// Qt has no desktop colour: the classic Windows desktop blue stands in for it.
+// Qt and the browser have no desktop colour: the classic Windows desktop blue stands in for it.
 inline constexpr Rgb desktopStandIn { 58, 110, 165 };
 
 } // namespace window
