@@ -4,8 +4,9 @@
 # step that failed. Each step says how long it took. Steps: the package lists, formatting, the
 # Linux suite (with the core's tests under Valgrind), the Debian package checked by lintian, the
 # Windows program cross-built and tested under Wine, the core's suites for 32-bit x86 under
-# qemu-i386, the whole suite under AddressSanitizer and UndefinedBehaviorSanitizer, a short run
-# of the fuzzer, and clang-tidy.
+# qemu-i386, the web page (the core's suites under Node's WASI, the page in Chromium), the whole
+# suite under AddressSanitizer and UndefinedBehaviorSanitizer, a short run of the fuzzer, and
+# clang-tidy.
 source "$(dirname "$0")/scripts/setup.sh" test
 cd "$top"
 export CTEST_PARALLEL_LEVEL=${CTEST_PARALLEL_LEVEL:-$(nproc)}
@@ -27,6 +28,7 @@ step "Test suite" ctest --preset default
 step "Debian package" scripts/deb.sh
 step "Windows program, under Wine" workflow windows
 step "32-bit x86: the core's suites under qemu-i386" workflow i386
+step "Web page: the core's suites under Node, the page in Chromium" workflow web
 step "Sanitizers" workflow asan
 step "Fuzzer" workflow fuzz
 step "Static checks" scripts/tidy.sh

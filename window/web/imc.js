@@ -27,6 +27,7 @@ const loading = fetch('imc.wasm')
     .then(({ instance }) => {
         instance.exports._initialize();
         module = instance.exports;
+        document.getElementById('Tellun').removeAttribute('aria-busy'); // its commands work
     })
     .catch(() => fail('Impossibile caricare il programma.'));
 
@@ -50,6 +51,7 @@ const dialog = document.getElementById('box');
 const queue = []; // the boxes still to show: [title, prompt, critical]
 let returnFocus = null;
 
+const ok = document.getElementById('boxOk');
 function showNext() {
     const [title, prompt, critical] = queue.shift();
     document.getElementById('boxTitle').textContent = title;
@@ -58,7 +60,7 @@ function showNext() {
     document.getElementById('boxSign').setAttribute('d',
         critical ? 'M10 10L22 22M22 10L10 22' : 'M16 14V24M16 8V11');
     dialog.showModal();
-    document.getElementById('boxOk').focus();
+    ok.focus();
 }
 function show(boxes) {
     if (!boxes.length)
@@ -67,15 +69,22 @@ function show(boxes) {
     queue.push(...boxes);
     showNext();
 }
-dialog.addEventListener('close', () => {
+// OK, Enter, Space or Escape: the next box at once, in the same task, so that nothing of the
+// page can be reached between two; after the last, the focus goes back where it was.
+function dismiss() {
+    dialog.close();
     if (queue.length)
-        showNext(); // at once: nothing of the page can be reached between two boxes
+        showNext();
     else if (failed)
         end();
     else if (returnFocus)
         returnFocus.focus();
+}
+ok.addEventListener('click', dismiss);
+dialog.addEventListener('cancel', event => {
+    event.preventDefault();
+    dismiss();
 });
-document.getElementById('boxOk').addEventListener('click', () => dialog.close());
 
 // Where the program cannot go on: a box says so, and then it ends.
 function fail(why) {
@@ -83,8 +92,7 @@ function fail(why) {
         return;
     failed = true;
     queue.length = 0;
-    if (dialog.open)
-        dialog.close();
+    dialog.close();
     show([[caption, why, true]]);
 }
 
@@ -97,6 +105,25 @@ function end() {
 window.addEventListener('pageshow', event => {
     if (event.persisted)
         location.reload();
+});
+
+// In an app's window, as in a desktop's, Tab past the last control comes back to the first and
+// Shift+Tab before the first goes to the last; in a browser's tab they lead on to the browser.
+const stops = [...document.querySelectorAll('#Tellun :is(input, button)')];
+document.addEventListener('keydown', event => {
+    if (event.key !== 'Tab' || dialog.open || matchMedia('(display-mode: browser)').matches)
+        return;
+    const edge = event.shiftKey ? 0 : stops.length - 1;
+    if (stops.indexOf(document.activeElement) === edge) {
+        event.preventDefault();
+        stops[stops.length - 1 - edge].focus();
+    }
+});
+
+// As in a window, a click on a label or on the window's background leaves the focus where it is.
+document.addEventListener('mousedown', event => {
+    if (!event.target.closest('input, button, dialog'))
+        event.preventDefault();
 });
 
 function run(command) {

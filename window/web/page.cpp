@@ -105,8 +105,10 @@ std::string element(int row)
     case Kind::Button:
         return fill(R"(<button id="@1" type="button" data-command="@2">@3</button>)",
             { id, std::to_string(static_cast<int>(c.link.command)), escaped(c.caption) });
-    case Kind::Label:
-        return fill(R"(<span id="@1">@2</span>)", { id, escaped(c.caption) });
+    case Kind::Label: // the one in the heading's font is the page's heading
+        return fill(
+            c.font == &headingFont ? R"(<h1 id="@1">@2</h1>)" : R"(<span id="@1">@2</span>)",
+            { id, escaped(c.caption) });
     case Kind::Line:
         return fill(R"(<div id="@1" aria-hidden="true"></div>)", { id });
     }
@@ -165,7 +167,7 @@ int main()
 <script src="imc.js" defer></script>
 </head>
 <body>
-<main id="Tellun">
+<main id="Tellun" aria-busy="true">
 )",
         { escaped(caption) });
     for (const int row : creationOrder)
@@ -186,7 +188,7 @@ html, body { margin: 0; background: var(--window); color: var(--text); }
 #Tellun { --px: min(1px, 100vw / @3); position: relative; margin: 0 auto;
   width: calc(@3 * var(--px)); height: calc(@4 * var(--px)); }
 #Tellun > * { position: absolute; box-sizing: border-box; margin: 0; white-space: pre; }
-#Tellun > span { display: block; overflow: visible; line-height: normal; }
+#Tellun > :is(span, h1) { display: block; overflow: visible; line-height: normal; }
 #Tellun > input { padding: 0 calc(2 * var(--px)); }
 #Tellun > button { padding: 0; }
 #Line1 { background: var(--text); }
@@ -207,7 +209,7 @@ html, body { margin: 0; background: var(--window); color: var(--text); }
 #boxPrompt { margin: 0; white-space: pre-wrap; }
 #boxOk { display: block; margin: 0 auto 12px; min-width: 81px; min-height: 25px; font: inherit; }
 @media (forced-colors: active) {
-  #Tellun > span { color: CanvasText; }
+  #Tellun > :is(span, h1) { color: CanvasText; }
   #Line1 { background: CanvasText; }
   #boxIcon circle { fill: CanvasText; }
   #boxIcon path { stroke: Canvas; }
