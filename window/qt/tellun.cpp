@@ -3,8 +3,8 @@
 #include "window/colours.h"
 #include "window/layout.h"
 #include "window/qt/conversions.h"
-#include "window/stand_ins.h"
 #include "window/qt/widgets.h"
+#include "window/stand_ins.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>

@@ -5,8 +5,8 @@
 #include "tests/window/window_checks.h"
 #include "window/qt/application.h"
 #include "window/qt/conversions.h"
-#include "window/stand_ins.h"
 #include "window/qt/tellun.h"
+#include "window/stand_ins.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -94,7 +94,8 @@ public:
         EXPECT_TRUE(family == utf8(QString(control.family).toCaseFolded())
             || family == utf8(window::toQString(window::standInFor(control.family)).toCaseFolded()))
             << family;
-        EXPECT_EQ(std::pair(font.bold(), font.italic()), std::pair(control.bold, control.italic));
+        EXPECT_EQ(std::tuple(shown->font().pointSizeF(), font.bold(), font.italic()),
+            std::tuple(control.points, control.bold, control.italic));
         EXPECT_LE(shown->fontMetrics().horizontalAdvance(QString::fromUtf8(control.caption)),
             control.width);
         const QColor highlight = window->palette().color(QPalette::Highlight);
