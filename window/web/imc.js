@@ -28,6 +28,7 @@ const loading = fetch('imc.wasm')
         instance.exports._initialize();
         module = instance.exports;
         document.getElementById('Tellun').removeAttribute('aria-busy'); // its commands work
+        performance.mark('imc-ready'); // for bench/web_paint.py
     })
     .catch(() => fail('Impossibile caricare il programma.'));
 
@@ -57,6 +58,7 @@ function showNext() {
     document.getElementById('boxTitle').textContent = title;
     document.getElementById('boxPrompt').textContent = prompt;
     dialog.classList.toggle('critical', critical);
+    document.getElementById('boxIcon').ariaLabel = critical ? 'Errore' : 'Informazione';
     document.getElementById('boxSign').setAttribute('d',
         critical ? 'M10 10L22 22M22 10L10 22' : 'M16 14V24M16 8V11');
     dialog.showModal();

@@ -175,7 +175,7 @@ int main()
     html += R"(</main>
 <dialog id="box" role="alertdialog" aria-modal="true" aria-labelledby="boxTitle" aria-describedby="boxPrompt">
 <div id="boxTitle"></div>
-<div id="boxBody"><svg id="boxIcon" viewBox="0 0 32 32" aria-hidden="true"><circle cx="16" cy="16" r="15"/><path id="boxSign"/></svg><p id="boxPrompt"></p></div>
+<div id="boxBody"><svg id="boxIcon" viewBox="0 0 32 32" role="img"><circle cx="16" cy="16" r="15"/><path id="boxSign"/></svg><p id="boxPrompt"></p></div>
 <button id="boxOk" type="button">OK</button>
 </dialog>
 </body>

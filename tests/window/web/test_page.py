@@ -37,14 +37,10 @@ def spoken(text):
     return re.sub(r'\s+', ' ', text)
 
 
-def luminance(rgb):
-    c = [v / 255 for v in rgb[:3]]
-    c = [v / 12.92 if v <= 0.04045 else ((v + 0.055) / 1.055) ** 2.4 for v in c]
-    return 0.2126 * c[0] + 0.7152 * c[1] + 0.0722 * c[2]
-
-
-def contrast(a, b):
-    high, low = sorted((luminance(a), luminance(b)), reverse=True)
+def contrast(a, b):  # WCAG's ratio of two sRGB colours' relative luminances
+    high, low = sorted((sum(w * (v / 12.92 if v <= 0.04045 else ((v + 0.055) / 1.055) ** 2.4)
+                            for w, v in zip((0.2126, 0.7152, 0.0722), (c / 255 for c in rgb)))
+                        for rgb in (a, b)), reverse=True)
     return (high + 0.05) / (low + 0.05)
 
 
@@ -54,16 +50,15 @@ class Page(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         cls.serve()
-        cls.profiles = []
+        cls.profiles = []  # each browser's own
         cls.driver = cls.browser()
 
     @classmethod
-    def browser(cls, *arguments):  # a new one, with a profile of its own
+    def browser(cls, *arguments):
         options = webdriver.ChromeOptions()
         options.binary_location = '/usr/bin/chromium'
         cls.profiles.append(tempfile.TemporaryDirectory())
-        for argument in ('--headless=new', '--no-sandbox', '--window-size=800,700',
-                         '--force-device-scale-factor=1',
+        for argument in ('--headless=new', '--no-sandbox',
                          '--user-data-dir=' + cls.profiles[-1].name, *arguments):
             options.add_argument(argument)
         options.set_capability('goog:loggingPrefs', {'performance': 'ALL'})
@@ -109,18 +104,17 @@ class Page(unittest.TestCase):
         ActionChains(self.driver).send_keys(*keys).perform()
 
     # Each box `action` makes the page show, read and dismissed with Enter, Space or Escape
-    # in turn: "title: prompt", and " (critical)" where it shows the critical icon. The focus
-    # then goes `back`: by default where it was.
+    # in turn: "title: prompt", and " (critical)" where its icon is the critical one rather
+    # than the information one. The focus then goes `back`: by default where it was.
     def messages(self, action, back=None):
         back = self.focus() if back is None else back
         action()
         seen = []
         while self.js('return !!document.getElementById("box")?.open'):
             self.assertEqual(self.focus(), 'boxOk')
-            seen.append(self.js('''const box = document.getElementById("box");
-                return box.querySelector("#boxTitle").textContent + ": "
-                    + box.querySelector("#boxPrompt").textContent
-                    + (box.classList.contains("critical") ? " (critical)" : "")'''))
+            icon = {'Errore': ' (critical)', 'Informazione': ''}[self.el('boxIcon').accessible_name]
+            seen.append(self.el('boxTitle').get_property('textContent') + ': '
+                        + self.el('boxPrompt').get_property('textContent') + icon)
             Page.dismissed += 1
             self.key((Keys.ENTER, Keys.SPACE, Keys.ESCAPE)[Page.dismissed % 3])
             self.assertLess(len(seen), 5)
@@ -132,8 +126,7 @@ class Page(unittest.TestCase):
         return self.messages(lambda: self.el(button).click(), button)
 
     def type(self, box, text):  # whole, as pasted
-        self.js('arguments[0].value = arguments[1].replaceAll("LONE", "\\uD800")',
-                self.el(box), text)
+        self.js("arguments[0].value = arguments[1].replaceAll('~', '\\uD800')", self.el(box), text)
 
     # How many lines a control's text takes, and where the last ends.
     def text(self, name):
@@ -211,7 +204,7 @@ class Page(unittest.TestCase):
 
     # Each button with the boxes as typed, under two languages: the boxes in order, the
     # result with the language's separator, and the program goes on. Text crosses whole, at
-    # any length, lone surrogates (LONE) included.
+    # any length, lone surrogates (~) included.
     def test_buttons(self):
         presses = [
             ('70', '1.75', 'CmdCalcola', [CLASS + 'di Peso Forma'], '22{}85714'),
@@ -220,7 +213,7 @@ class Page(unittest.TestCase):
             ('', '', 'CmdCalcola', [WARNING, HEIGHT_WARNING], ''),
             ('1e40', '1.75', 'CmdCalcola', [ERROR + "'6':\n\nOverflow (critical)"], ''),
             ('70', '1e-200', 'CmdCalcola', [ERROR + "'11':\n\nDivisione per zero (critical)"], ''),
-            ('7' + ' ' * 1000000 + '0', '1.75LONE', 'CmdCalcola', [CLASS + 'di Peso Forma'],
+            ('7' + ' ' * 1000000 + '0', '1.75~', 'CmdCalcola', [CLASS + 'di Peso Forma'],
              '22{}85714'),
             ('70', '1.75', 'CmdCancella', [], ' '),
         ]
