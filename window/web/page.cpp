@@ -200,7 +200,7 @@ html, body { margin: 0; background: var(--window); color: var(--text); }
     css += R"(#box { padding: 0; border: 1px solid; background: var(--window); color: var(--text);
   font: 13px "MS Sans Serif", "Liberation Sans", sans-serif; min-width: 200px; max-width: calc(100vw - 32px); }
 #box::backdrop { background: transparent; }
-#boxTitle { padding: 6px 8px; white-space: pre; }
+#boxTitle { padding: 6px 8px; white-space: pre; border-bottom: 1px solid GrayText; }
 #boxBody { display: flex; align-items: center; gap: 12px; padding: 12px 16px; }
 #boxIcon { flex: none; width: 32px; height: 32px; }
 #boxIcon circle { fill: #0061af; }

@@ -285,17 +285,20 @@ class Page(unittest.TestCase):
                     self.assertLessEqual(lines, 1, c['name'])
                     self.assertLessEqual(right, width, c['name'])
 
-    # No request once loaded, none ever to another origin, no cookie, nothing kept; after
-    # one visit it starts and works with the server gone.
+    # Installable as an app; no request once loaded, none ever to another origin, no cookie,
+    # nothing kept; after one visit it starts and works with the server gone.
     def test_private_and_offline(self):
-        def requests():  # those asked for since the last call
+        def requests():  # those the page has asked for since the last call
             events = [json.loads(e['message'])['message']
                       for e in self.driver.get_log('performance')]
             return [e['params']['request']['url'] for e in events
-                    if e['method'] == 'Network.requestWillBeSent']
+                    if e['method'] == 'Network.requestWillBeSent'
+                    and e['params']['documentURL'].startswith(self.url)]
         requests()
         self.start()
         self.js('return navigator.serviceWorker.ready.then(() => true)')
+        self.assertEqual(self.driver.execute_cdp_cmd('Page.getInstallabilityErrors', {}),
+                         {'installabilityErrors': []})
         self.assertEqual([url for url in requests() if not url.startswith(self.url)], [])
         for button in ('CmdCalcola', 'CmdCancella', 'CmdCalcola'):
             self.type('TxtPeso', '70')
