@@ -88,7 +88,9 @@ std::string element(int row)
     const std::string id(c.name);
     switch (c.kind) {
     case Kind::TextBox: {
-        std::string attributes;
+        std::string attributes; // the calculate command's box it is, its label, its description
+        if (c.link.box)
+            attributes += " data-box=\"" + std::to_string(static_cast<int>(*c.link.box)) + '"';
         for (int label = 0; label < rowCount; ++label) {
             if (layoutTable[static_cast<std::size_t>(label)].link.names == row)
                 attributes += " aria-labelledby=\"" + idOf(label) + '"';
@@ -98,9 +100,9 @@ std::string element(int row)
         }
         if (row == openingFocus)
             attributes += " autofocus";
-        return fill(R"(<input id="@1" type="text" data-box="@2" autocomplete="off" )"
-                    R"(spellcheck="false" autocapitalize="off"@3>)",
-            { id, std::to_string(static_cast<int>(*c.link.box)), attributes });
+        return fill(R"(<input id="@1" type="text" autocomplete="off" spellcheck="false" )"
+                    R"(autocapitalize="off"@2>)",
+            { id, attributes });
     }
     case Kind::Button:
         return fill(R"(<button id="@1" type="button" data-command="@2">@3</button>)",
