@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# The README's two commands on a minimal Debian, as on a new machine: a tree of RELEASE made by
+# The README's commands on a minimal Debian, as on a new machine: a tree of RELEASE made by
 # mmdebstrap from this machine's Debian mirror (its required and important packages, and git),
 # a fresh clone of this checkout's HEAD in it, then inside it ./run.sh with no display (it must
-# say why and end with status 2) and ./test.sh (it must pass). test.sh's set-up (its packages
-# and build) runs first with the network; the checks then run with none, in a network
+# say why and end with status 2), ./test.sh (it must pass) and ./web.sh (it must serve the
+# page). test.sh's set-up (its packages and build) runs first with the network; the checks
+# then run with none, in a network
 # namespace of their own, which also keeps their X servers apart from any other tree's (a
 # chroot shares the abstract X sockets of its namespace). Too slow for every run (it downloads
 # every package the checks need); run it, as root, for each release whenever the set-up or a
@@ -80,4 +81,11 @@ offline chroot "$root" env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG
     bash -c "cd /src/imc && ./test.sh" 2>&1 | tee "$work/test.log" | grep --line-buffered -E '^(==|   \()|Installing|Missing'
 [ "${PIPESTATUS[0]}" -eq 0 ] || { tail -n 40 "$work/test.log" >&2; exit 1; }
 echo "packages after test.sh: $(inside "dpkg-query -W | wc -l")"
+
+step "./web.sh: the page built and served"
+inside 'timeout 300 ./web.sh 0 >/tmp/web.log 2>&1 &
+    for _ in $(seq 300); do grep -q "^imc: open" /tmp/web.log && break; sleep 1; done
+    url=$(grep -o "http://[^ ]*" /tmp/web.log) && echo "served at $url" &&
+    python3 -c "import sys, urllib.request as u; sys.exit(b\"<title>Indice di Massa Corporea</title>\" not in u.urlopen(sys.argv[1]).read())" "$url"
+    status=$?; kill %1; exit $status' || { cat "$root/tmp/web.log" >&2; exit 1; }
 step "done on $release"
