@@ -4,11 +4,11 @@
 # a fresh clone of this checkout's HEAD in it, then inside it ./run.sh with no display (it must
 # say why and end with status 2), ./test.sh (it must pass) and ./web.sh (it must serve the
 # page). test.sh's set-up (its packages and build) runs first with the network; the checks
-# then run with none, in a network
-# namespace of their own, which also keeps their X servers apart from any other tree's (a
-# chroot shares the abstract X sockets of its namespace). Too slow for every run (it downloads
-# every package the checks need); run it, as root, for each release whenever the set-up or a
-# tool's configuration changes. Trees of several releases may run at once.
+# then run with none, in a network namespace of their own, which also keeps their X servers
+# apart from any other tree's (a chroot shares the abstract X sockets of its namespace). Too
+# slow for every run (it downloads every package the checks need); run it, as root, for each
+# release whenever the set-up or a tool's configuration changes. Trees of several releases may
+# run at once.
 #   scripts/fresh-debian.sh [RELEASE [FOLDER]]   bookworm (default), trixie or sid; a new
 #                                                temporary FOLDER by default, removed at the end
 set -euo pipefail
@@ -50,7 +50,13 @@ esac
 step "mmdebstrap $release, from $mirror"
 mmdebstrap --quiet --include=git "${options[@]}" "$release" "$root" "${sources[@]}"
 git clone --quiet "$top" "$root/src/imc"
+# This machine's network as it is: its resolver, and the certificate authorities it trusts
+# beside Debian's (a proxy's, where one stands between it and the registries).
 cp /etc/resolv.conf "$root/etc/resolv.conf"
+if compgen -G '/usr/local/share/ca-certificates/*.crt' >/dev/null; then
+    mkdir -p "$root/usr/local/share/ca-certificates"
+    cp /usr/local/share/ca-certificates/*.crt "$root/usr/local/share/ca-certificates/"
+fi
 printf '#!/bin/sh\nexit 101\n' >"$root/usr/sbin/policy-rc.d" # start no services
 chmod +x "$root/usr/sbin/policy-rc.d"
 mount -t proc proc "$root/proc"
@@ -71,7 +77,9 @@ tail -n 2 "$work/run.log"
 echo "packages after run.sh: $(inside "dpkg-query -W | wc -l")"
 
 step "./test.sh's set-up: its packages and build"
-inside 'source scripts/setup.sh test' >"$work/setup.log" 2>&1 ||
+inside 'apt-get install -y -qq ca-certificates >/dev/null && update-ca-certificates >/dev/null &&
+    NODE_EXTRA_CA_CERTS=/etc/ssl/certs/ca-certificates.crt source scripts/setup.sh test' \
+    >"$work/setup.log" 2>&1 ||
     { tail -n 40 "$work/setup.log" >&2; exit 1; }
 grep -E 'Installing|Missing|Not in' "$work/setup.log" || true
 

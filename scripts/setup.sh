@@ -13,10 +13,12 @@ install_missing_packages() {
     [ "$purpose" = web ] && lists=("$top/scripts/packages-web.txt")
     [ "$purpose" = test ] && lists+=("$top/scripts/packages-web.txt" "$top/scripts/packages-test.txt")
     mapfile -t wanted < <(cat "${lists[@]}" | grep -Ev '^\s*(#|$)')
+    # What is installed, and what installed packages provide (npm, where Node.js comes with it).
+    local have
+    have=$(dpkg-query -W -f='${db:Status-Abbrev} ${Package}, ${Provides}\n' | sed -n 's/^ii  *//p' |
+        tr ',' '\n' | sed 's/^ *//; s/ .*//')
     for package in "${wanted[@]}"; do
-        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-            missing+=("$package")
-        fi
+        grep -qxF "$package" <<<"$have" || missing+=("$package")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
 
@@ -48,8 +50,15 @@ build() {
     cmake -S "$top" --preset default "${testing[@]}" >/dev/null
     if [ "$purpose" = test ]; then
         cmake --build "$build_dir"
-        # The web build's configuration fetches what its checks need from the network.
-        cmake -S "$top" --preset web >/dev/null
+        # What the web page's checks take from npm, into build-web/npm/ (again only when the
+        # lock file asks for other versions than those there).
+        local npm_dir="$top/build-web/npm"
+        if ! cmp -s "$top/tests/window/web/package-lock.json" "$npm_dir/node_modules/.package-lock.json.imc"; then
+            mkdir -p "$npm_dir"
+            cp "$top/tests/window/web/package.json" "$top/tests/window/web/package-lock.json" "$npm_dir/"
+            npm ci --prefix "$npm_dir" --no-audit --no-fund --prefer-offline >/dev/null
+            cp "$top/tests/window/web/package-lock.json" "$npm_dir/node_modules/.package-lock.json.imc"
+        fi
     else
         cmake --build "$build_dir" --target imc
     fi
