@@ -247,18 +247,25 @@ class Page(unittest.TestCase):
         WebDriverWait(self.driver, 10).until(lambda d: len(d.window_handles) == 1)
         self.driver.switch_to.window(tab)
 
-    # A module that cannot arrive is said in a box of its own, and the program ends.
-    def test_cannot_load(self):
+    # Any failure but a run-time error is said in a box of its own, and the program ends: a
+    # module that cannot arrive, or one that traps in a command.
+    def test_failures(self):
         self.driver.execute_cdp_cmd('Network.setBlockedURLs', {'urls': ['*.wasm']})
         self.driver.execute_cdp_cmd('Network.enable', {})
         try:
-            self.driver.get(self.url + '?blocked')  # not from the service worker's copy
+            self.driver.get(self.url)
             WebDriverWait(self.driver, 10).until(lambda d: d.execute_script(
                 'return document.getElementById("box").open'))
             self.assertEqual(self.messages(lambda: None, ''), [
                 'Indice di Massa Corporea: Impossibile caricare il programma. (critical)'])
         finally:
             self.driver.execute_cdp_cmd('Network.setBlockedURLs', {'urls': []})
+        self.assertEqual(self.driver.current_url, 'about:blank')
+        self.start()
+        self.js('module = new Proxy(module, { get: (exports, name) => name !== "imc_run" ? '
+                'exports[name] : () => { throw new WebAssembly.RuntimeError("unreachable"); } })')
+        self.assertEqual(self.messages(lambda: self.el('CmdCalcola').click(), ''),
+                         ['Indice di Massa Corporea: Errore imprevisto. (critical)'])
         self.assertEqual(self.driver.current_url, 'about:blank')
 
     # Every label legible in the light and dark schemes and in forced colours; at 200 %
