@@ -1,7 +1,8 @@
 // Writes the window as a web page, at build time, into the current folder: index.html (the
-// controls in their order, named and described as the window's description relates them),
-// imc.css (their places, fonts and colours) and manifest.webmanifest. The page is drawn whole
-// before its module has arrived; imc.js wires it to the commands.
+// controls in their order, named and described as the window's description relates them, the
+// label in the heading's font as the page's heading, and the message box), imc.css (their
+// places, fonts and colours) and manifest.webmanifest. The page is drawn whole before its
+// module has arrived, and busy until then; imc.js wires it to the commands.
 #include "window/colours.h"
 #include "window/layout.h"
 #include "window/stand_ins.h"
