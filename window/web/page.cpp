@@ -21,10 +21,12 @@ std::string fill(std::string_view text, std::initializer_list<std::string> value
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const std::size_t rank = i + 1 < text.size() ? std::size_t(text[i + 1] - '1') : 9;
-        if (text[i] == '@' && rank < values.size())
-            out += values.begin()[rank], ++i;
-        else
+        if (text[i] == '@' && rank < values.size()) {
+            out += values.begin()[rank];
+            ++i;
+        } else {
             out += text[i];
+        }
     }
     return out;
 }
@@ -194,7 +196,7 @@ html, body { margin: 0; background: var(--window); color: var(--text); }
 #Tellun > :is(span, h1) { display: block; overflow: visible; line-height: normal; }
 #Tellun > input { padding: 0 calc(2 * var(--px)); }
 #Tellun > button { padding: 0; }
-#Line1 { background: var(--text); }
+#Tellun > div { background: var(--text); } /* a line */
 )",
         { colours(light), colours(dark), std::to_string(toPixels(clientWidth)),
             std::to_string(toPixels(clientHeight)) });
@@ -213,7 +215,7 @@ html, body { margin: 0; background: var(--window); color: var(--text); }
 #boxOk { display: block; margin: 0 auto 12px; min-width: 81px; min-height: 25px; font: inherit; }
 @media (forced-colors: active) {
   #Tellun > :is(span, h1) { color: CanvasText; }
-  #Line1 { background: CanvasText; }
+  #Tellun > div { background: CanvasText; }
   #boxIcon circle { fill: CanvasText; }
   #boxIcon path { stroke: Canvas; }
 }
