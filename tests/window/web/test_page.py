@@ -137,7 +137,8 @@ class Page(unittest.TestCase):
         return max(contrast(p, pixels[0]) for p in pixels)
 
     # Each control at its place (a pixel of 96 dpi is a CSS pixel), with its caption, font
-    # and accessible name; each label's text on one line and legible.
+    # and accessible name; each label's text on one line and legible; the fraction bar in the
+    # text's colour.
     def test_controls(self):
         self.start()
         self.assertEqual(self.driver.title, 'Indice di Massa Corporea')
@@ -161,6 +162,8 @@ class Page(unittest.TestCase):
                     self.assertGreaterEqual(self.ink(c['name']), 4.5)
                 else:  # (a name's blanks are collapsed, as the browser computes it)
                     self.assertEqual(e.accessible_name, spoken(c['label'] or c['caption']))
+        self.assertEqual(*self.js('return [getComputedStyle(arguments[0]).backgroundColor, '
+                                  'getComputedStyle(document.body).color]', self.el('Line1')))
         note = EXPECTED['controls'][1]['caption']
         boxes = [(n['name']['value'], n.get('description', {}).get('value', '')) for n in
                  self.driver.execute_cdp_cmd('Accessibility.getFullAXTree', {})['nodes']
