@@ -180,6 +180,8 @@ class Page(unittest.TestCase):
         tab = self.driver
         for app in (False, True):
             self.driver = self.browser('--app=' + self.url) if app else tab
+            if app:
+                self.addCleanup(self.driver.quit)
             self.start()
             self.assertEqual(self.focus(), order[0])
             for step in range(1, 2 * len(order) + 1):
@@ -198,8 +200,6 @@ class Page(unittest.TestCase):
             self.key(Keys.TAB, Keys.TAB)
             for key in (Keys.SPACE, Keys.ENTER):
                 self.assertEqual(self.messages(lambda: self.key(key)), [WARNING, HEIGHT_WARNING])
-        self.driver.quit()
-        self.driver = tab
 
     # Each button with the boxes as typed, under two languages: the boxes in order, the
     # result with the language's separator, and the program goes on. Text crosses whole, at
