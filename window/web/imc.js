@@ -58,7 +58,8 @@ function showNext() {
     document.getElementById('boxTitle').textContent = title;
     document.getElementById('boxPrompt').textContent = prompt;
     dialog.classList.toggle('critical', critical);
-    document.getElementById('boxIcon').ariaLabel = critical ? 'Errore' : 'Informazione';
+    document.getElementById('boxIcon').setAttribute('aria-label',
+        critical ? 'Errore' : 'Informazione');
     document.getElementById('boxSign').setAttribute('d',
         critical ? 'M10 10L22 22M22 10L10 22' : 'M16 14V24M16 8V11');
     dialog.showModal();
@@ -164,7 +165,8 @@ function run(command) {
 for (const button of document.querySelectorAll('button[data-command]')) {
     const command = Number(button.dataset.command);
     // A press before the module has arrived runs once it has.
-    button.addEventListener('click', () => module ? run(command) : loading.then(() => run(command)));
+    button.addEventListener('click',
+        () => module ? run(command) : loading.then(() => run(command)));
 }
 
 if ('serviceWorker' in navigator)
