@@ -292,7 +292,8 @@ class Page(unittest.TestCase):
                     self.assertLessEqual(right, width, c['name'])
 
     # Installable as an app; no request once loaded, none ever to another origin, no cookie,
-    # nothing kept; after one visit it starts and works with the server gone.
+    # nothing kept, nothing in the console; after one visit it starts and works with the server
+    # gone.
     def test_private_and_offline(self):
         def requests():  # those the page has asked for since the last call
             events = [json.loads(e['message'])['message']
@@ -301,6 +302,7 @@ class Page(unittest.TestCase):
                     if e['method'] == 'Network.requestWillBeSent'
                     and e['params']['documentURL'].startswith(self.url)]
         requests()
+        self.driver.get_log('browser')
         self.start()
         self.js('return navigator.serviceWorker.ready.then(() => true)')
         self.assertEqual(self.driver.execute_cdp_cmd('Page.getInstallabilityErrors', {}),
@@ -313,6 +315,7 @@ class Page(unittest.TestCase):
         self.assertEqual(requests(), [])
         self.assertEqual(self.driver.get_cookies(), [])
         self.assertEqual(self.js('return localStorage.length + sessionStorage.length'), 0)
+        self.assertEqual(self.driver.get_log('browser'), [])  # nothing refused, nothing failed
         self.server.kill()
         self.server.wait()
         try:
