@@ -18,7 +18,6 @@ endif()
 set(CMAKE_C_COMPILER_TARGET ${triple})
 set(CMAKE_CXX_COMPILER_TARGET ${triple})
 string(APPEND CMAKE_CXX_FLAGS_INIT " -fno-exceptions")
-set(CMAKE_EXECUTABLE_SUFFIX .wasm)
 find_program(IMC_NODE NAMES node nodejs REQUIRED)
 # Node 18 (Debian 12) asks for the flag; later ones take it and need none.
 set(CMAKE_CROSSCOMPILING_EMULATOR ${IMC_NODE} --no-warnings --experimental-wasi-unstable-preview1

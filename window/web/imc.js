@@ -8,7 +8,6 @@
 const caption = document.title;
 const encoder = new TextEncoder();
 const decoder = new TextDecoder();
-const Critical = 16, IconMask = 0xf0; // the buttons value's icon, as the module gives it
 let module = null; // its exports, once it has arrived
 let failed = false;
 
@@ -151,7 +150,7 @@ function run(command) {
         for (let i = 0; i < count; ++i) {
             boxes.push([take(module.imc_box(i, 0), module.imc_box_size(i, 0)),
                 take(module.imc_box(i, 1), module.imc_box_size(i, 1)),
-                (module.imc_box_buttons(i) & IconMask) === Critical]);
+                Boolean(module.imc_box_critical(i))]);
         }
         if (module.imc_ended())
             end();

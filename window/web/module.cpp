@@ -78,7 +78,8 @@ IMC_EXPORT(imc_text_size) std::size_t imcTextSize(int box)
 {
     return form.texts.at(std::size_t(box)).size();
 }
-// Its `box`th message box: its title (0) or prompt (1), and its buttons value (OK and an icon).
+// Its `box`th message box: its title (0) or prompt (1), and whether its icon is the critical
+// one rather than the information one.
 IMC_EXPORT(imc_box) const char *imcBox(std::size_t box, int which)
 {
     return part(box, which).data();
@@ -87,7 +88,8 @@ IMC_EXPORT(imc_box_size) std::size_t imcBoxSize(std::size_t box, int which)
 {
     return part(box, which).size();
 }
-IMC_EXPORT(imc_box_buttons) int imcBoxButtons(std::size_t box)
+IMC_EXPORT(imc_box_critical) bool imcBoxCritical(std::size_t box)
 {
-    return boxes.requests.at(box).buttons;
+    namespace buttons = runtime::buttons;
+    return (boxes.requests.at(box).buttons & buttons::IconMask) == buttons::Critical;
 }

@@ -7,6 +7,7 @@
 #include "window/layout.h"
 #include "window/stand_ins.h"
 
+#include <array>
 #include <cstdio>
 #include <initializer_list>
 #include <string>
@@ -81,32 +82,40 @@ std::string escaped(std::string_view text)
     return out;
 }
 
-std::string idOf(int row) { return std::string(layoutTable[static_cast<std::size_t>(row)].name); }
+// Each text box's attributes from the rows related to it: the calculate command's box it is,
+// the label that names it, the note that describes it; one walk of the table, as the Qt window
+// wires the same relations.
+std::array<std::string, layoutTable.size()> boxAttributes()
+{
+    std::array<std::string, layoutTable.size()> attributes;
+    for (int row = 0; row < rowCount; ++row) {
+        const Control &c = layoutTable[static_cast<std::size_t>(row)];
+        const std::string id(c.name);
+        if (c.link.box)
+            attributes[static_cast<std::size_t>(row)]
+                += " data-box=\"" + std::to_string(static_cast<int>(*c.link.box)) + '"';
+        if (c.link.names != row::none)
+            attributes[static_cast<std::size_t>(c.link.names)] += " aria-labelledby=\"" + id + '"';
+        for (const int box : c.link.describes) {
+            if (box != row::none)
+                attributes[static_cast<std::size_t>(box)] += " aria-describedby=\"" + id + '"';
+        }
+    }
+    attributes[static_cast<std::size_t>(openingFocus)] += " autofocus";
+    return attributes;
+}
 
 // A control's element, in the page's order (the window's creation order, which is the tab
 // order, each box right after the label that names it).
-std::string element(int row)
+std::string element(int row, const std::array<std::string, layoutTable.size()> &attributes)
 {
     const Control &c = layoutTable[static_cast<std::size_t>(row)];
     const std::string id(c.name);
     switch (c.kind) {
-    case Kind::TextBox: {
-        std::string attributes; // the calculate command's box it is, its label, its description
-        if (c.link.box)
-            attributes += " data-box=\"" + std::to_string(static_cast<int>(*c.link.box)) + '"';
-        for (int label = 0; label < rowCount; ++label) {
-            if (layoutTable[static_cast<std::size_t>(label)].link.names == row)
-                attributes += " aria-labelledby=\"" + idOf(label) + '"';
-            if (std::ranges::count(
-                    layoutTable[static_cast<std::size_t>(label)].link.describes, row))
-                attributes += " aria-describedby=\"" + idOf(label) + '"';
-        }
-        if (row == openingFocus)
-            attributes += " autofocus";
+    case Kind::TextBox:
         return fill(R"(<input id="@1" type="text" autocomplete="off" spellcheck="false" )"
                     R"(autocapitalize="off"@2>)",
-            { id, attributes });
-    }
+            { id, attributes[static_cast<std::size_t>(row)] });
     case Kind::Button:
         return fill(R"(<button id="@1" type="button" data-command="@2">@3</button>)",
             { id, std::to_string(static_cast<int>(c.link.command)), escaped(c.caption) });
@@ -175,8 +184,9 @@ int main()
 <main id="Tellun" aria-busy="true">
 )",
         { escaped(caption) });
+    const auto attributes = boxAttributes();
     for (const int row : creationOrder)
-        html += element(row) + '\n';
+        html += element(row, attributes) + '\n';
     html += R"(</main>
 <dialog id="box" role="alertdialog" aria-modal="true" aria-labelledby="boxTitle" aria-describedby="boxPrompt">
 <div id="boxTitle"></div>
